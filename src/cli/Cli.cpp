@@ -1,0 +1,35 @@
+#include "cli/Cli.h"
+
+#include <algorithm>
+
+#include "cli/Commands.h"
+
+namespace n63k::cli {
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Context context(out, err);
+  int status = kExitOk;
+
+  CLI::App app("Configures the Korvu N63K gaming mouse.", "n63kctl");
+  app.require_subcommand(1);
+  app.option_defaults()->always_capture_default();
+  app.add_option("--data", context.dataFolder, "Data folder (default: the program's own)");
+
+  AddDefaultsCommand(app, context, status);
+  AddProfilesCommand(app, context, status);
+  AddShowCommand(app, context, status);
+
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return kExitOk;
+  } catch (const CLI::ParseError& e) {
+    err << "n63kctl: " << e.what() << '\n' << "Run 'n63kctl --help' for usage.\n";
+    return kExitUsage;
+  }
+  return status;
+}
+
+}  // namespace n63k::cli

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include "cli/Context.h"
+
+namespace n63k::cli {
+
+// Each command adds itself to the tool; its callback leaves the exit status
+// in `status`.
+void AddDefaultsCommand(CLI::App& app, Context& context, int& status);
+void AddProfilesCommand(CLI::App& app, Context& context, int& status);
+void AddShowCommand(CLI::App& app, Context& context, int& status);
+
+}  // namespace n63k::cli

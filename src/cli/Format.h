@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace n63k::cli {
+
+// "0x" and eight lowercase hexadecimal digits.
+std::string Hex32(std::uint32_t value);
+
+// A text in double quotes, with a backslash or a quote inside written with a
+// backslash before it and control characters as \n, \r, \t or \xNN.
+std::string Quoted(std::string_view text);
+
+}  // namespace n63k::cli

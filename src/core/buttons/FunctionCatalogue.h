@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace n63k {
+
+// One function a control can have. Combinations (5), macros (6) and PC actions
+// (19) are not in the catalogue: their name and device word come from the
+// entry itself.
+struct ButtonFunction {
+  std::int32_t code;
+  std::string_view english;
+  std::string_view chinese;
+  std::string_view
+      chooserKey;  // string key of the chooser's basic list; empty when reached otherwise
+  std::uint32_t deviceWord;
+};
+
+// In the order of the chooser's basic list, then the functions it reaches
+// another way.
+std::span<const ButtonFunction> FunctionCatalogue();
+
+const ButtonFunction* FindFunction(std::int32_t code);
+
+// The function's name in the interface language; empty for codes without one.
+std::string_view GetFunctionName(std::int32_t code, bool chineseUi);
+
+}  // namespace n63k

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/app/UserMessages.h"
+
+namespace n63k::test {
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& relative) const { return path_ / relative; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
+void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+
+// Records what core asked to show; answers questions with `answer`.
+class RecordingMessages final : public UserMessages {
+ public:
+  struct Shown {
+    enum class Kind { kInfoBox, kStandard, kCountDown } kind;
+    std::string text;
+    bool hasCancel = false;
+  };
+
+  InfoAnswer InfoBox(const std::string& text, bool hasCancel) override {
+    shown.push_back({Shown::Kind::kInfoBox, text, hasCancel});
+    return hasCancel ? answer : InfoAnswer::kOk;
+  }
+  void StandardInfo(const std::string& text) override {
+    shown.push_back({Shown::Kind::kStandard, text});
+  }
+  void CountDown(const std::string& text) override {
+    shown.push_back({Shown::Kind::kCountDown, text});
+  }
+
+  // The texts shown, in order, whatever their kind.
+  std::vector<std::string> Texts() const;
+
+  std::vector<Shown> shown;
+  InfoAnswer answer = InfoAnswer::kOk;
+};
+
+}  // namespace n63k::test
