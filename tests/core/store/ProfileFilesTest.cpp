@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/base/Utf.h"
+#include "core/store/ProfileFiles.h"
+#include "support/TestFiles.h"
+
+namespace n63k {
+namespace {
+
+using test::ReadBytes;
+using test::RecordingMessages;
+using test::TempDir;
+using test::WriteBytes;
+
+std::vector<std::uint8_t> DefaultBytes() {
+  ProfileRecord record;
+  BuildDefaultProfile(record, false);
+  const auto bytes = RecordBytes(record);
+  return {bytes.begin(), bytes.end()};
+}
+
+std::vector<std::uint8_t> CurrentBytes(const ProfileFiles& files) {
+  const auto bytes = RecordBytes(files.Current());
+  return {bytes.begin(), bytes.end()};
+}
+
+// A valid record whose bytes differ from the defaults everywhere it matters.
+std::vector<std::uint8_t> CustomBytes() {
+  std::vector<std::uint8_t> bytes = DefaultBytes();
+  for (std::size_t i = 4; i < bytes.size(); i += 7) {
+    bytes[i] = static_cast<std::uint8_t>(i);
+  }
+  return bytes;
+}
+
+class ProfileFilesTest : public ::testing::Test {
+ protected:
+  ProfileFilesTest() {
+    localisation.chineseUi = false;
+    localisation.texts.Set("str_msg2", "Cannot find %s");
+    localisation.texts.Set("str_msg4", "No right to write the default profile");
+    localisation.texts.Set("str_msg5", "No right to save");
+  }
+
+  std::filesystem::path ProfilePath() const { return dir / "Profile/Profile1.cfg"; }
+
+  TempDir dir;
+  RecordingMessages messages;
+  Localisation localisation;
+  ProfileFiles files{dir.path(), messages, localisation};
+};
+
+TEST_F(ProfileFilesTest, LoadsWhatTheFileHoldsUpToTheRecordSize) {
+  const std::vector<std::uint8_t> custom = CustomBytes();
+  struct Case {
+    const char* name;
+    std::size_t fileSize;
+    LoadResult result;
+  } const cases[] = {
+      {"exact", 22252, LoadResult::kLoaded},
+      {"short", 100, LoadResult::kLoaded},
+      {"long", 30000, LoadResult::kLoaded},
+      {"magic only", 4, LoadResult::kLoaded},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::uint8_t> file(c.fileSize, 0xEE);
+    std::copy_n(custom.begin(), std::min(c.fileSize, custom.size()), file.begin());
+    WriteBytes(ProfilePath(), file);
+    std::vector<std::uint8_t> expected(22252, 0);
+    std::copy_n(file.begin(), std::min(c.fileSize, expected.size()), expected.begin());
+
+    EXPECT_EQ(files.LoadProfile(ProfilePath(), true), c.result) << c.name;
+    EXPECT_EQ(CurrentBytes(files), expected) << c.name;
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ProfileFilesTest, RefusesAWrongMagicButKeepsItsBytes) {
+  for (const std::size_t size : {std::size_t{0}, std::size_t{3}, std::size_t{22252}}) {
+    messages.shown.clear();
+    std::vector<std::uint8_t> file(size, 0x11);
+    WriteBytes(ProfilePath(), file);
+    std::vector<std::uint8_t> expected(22252, 0);
+    std::copy(file.begin(), file.end(), expected.begin());
+
+    EXPECT_EQ(files.LoadProfile(ProfilePath(), true), LoadResult::kInvalid) << size;
+    EXPECT_EQ(CurrentBytes(files), expected) << size;
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, RecordingMessages::Shown::Kind::kStandard);
+    EXPECT_EQ(messages.shown[0].text, ProfilePath().string() + " is an invaild Profile!");
+    EXPECT_EQ(ReadBytes(ProfilePath()), file) << "a refused file is only read";
+  }
+}
+
+TEST_F(ProfileFilesTest, MissingFileIsReportedAndReplacedByDefaultsOnlyWhenAsked) {
+  EXPECT_EQ(files.LoadProfile(ProfilePath(), false), LoadResult::kNotOpened);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_FALSE(std::filesystem::exists(ProfilePath()));
+
+  EXPECT_EQ(files.LoadProfile(ProfilePath(), true), LoadResult::kNotOpened);
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"Failed to open file, check whether there is a " +
+                                     ProfilePath().string() + " path?"});
+  EXPECT_EQ(ReadBytes(ProfilePath()), DefaultBytes());
+  EXPECT_EQ(CurrentBytes(files), DefaultBytes());
+}
+
+TEST_F(ProfileFilesTest, DefaultsKeepTheReplacedFileOnceAsBackup) {
+  const std::filesystem::path backup = dir / "Profile/Profile1.cfg.bak";
+  const std::vector<std::uint8_t> damaged(500, 0x42);
+  WriteBytes(ProfilePath(), damaged);
+  ASSERT_TRUE(files.WriteDefaultProfile(ProfilePath()));
+  EXPECT_EQ(ReadBytes(ProfilePath()), DefaultBytes());
+  EXPECT_EQ(ReadBytes(backup), damaged);
+
+  // A later failure does not overwrite the first backup.
+  WriteBytes(ProfilePath(), std::vector<std::uint8_t>(10, 0x43));
+  ASSERT_TRUE(files.WriteDefaultProfile(ProfilePath()));
+  EXPECT_EQ(ReadBytes(backup), damaged);
+}
+
+TEST_F(ProfileFilesTest, DefaultsOverDefaultsOrNothingKeepNoBackup) {
+  const std::filesystem::path backup = dir / "Profile/Profile1.cfg.bak";
+  ASSERT_TRUE(files.WriteDefaultProfile(ProfilePath()));
+  ASSERT_TRUE(files.WriteDefaultProfile(ProfilePath()));
+  EXPECT_FALSE(std::filesystem::exists(backup));
+}
+
+TEST_F(ProfileFilesTest, SavingIntoAMissingFolderReportsThePath) {
+  const std::filesystem::path path = dir / "gone/Profile1.cfg";
+  files.SaveProfile(path);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].kind, RecordingMessages::Shown::Kind::kStandard);
+  EXPECT_EQ(messages.shown[0].text, "Cannot find " + path.string());
+}
+
+TEST_F(ProfileFilesTest, SavesTheCurrentRecordWhole) {
+  WriteBytes(ProfilePath(), CustomBytes());
+  ASSERT_EQ(files.LoadProfile(ProfilePath(), true), LoadResult::kLoaded);
+  files.Current().pointerSpeed = 17;
+  files.SaveProfile(dir / "Profile/Profile2.cfg");
+  std::vector<std::uint8_t> expected = CustomBytes();
+  const std::int32_t speed = 17;
+  std::memcpy(expected.data() + 22232, &speed, 4);
+  EXPECT_EQ(ReadBytes(dir / "Profile/Profile2.cfg"), expected);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ProfileFilesTest, RestoreDefaultsClearsMacrosInMemoryOnly) {
+  WriteBytes(ProfilePath(), CustomBytes());
+  ASSERT_EQ(files.LoadProfile(ProfilePath(), true), LoadResult::kLoaded);
+  ButtonMacroIds macroIds{1, 2, 3, 4, 5, 6, 7};
+  files.RestoreDefaults(macroIds);
+  EXPECT_EQ(CurrentBytes(files), DefaultBytes());
+  EXPECT_EQ(macroIds, ButtonMacroIds{});
+  EXPECT_EQ(ReadBytes(ProfilePath()), CustomBytes());
+}
+
+TEST_F(ProfileFilesTest, DefaultCaptionsFollowTheInterfaceLanguage) {
+  localisation.chineseUi = true;
+  ButtonMacroIds macroIds{};
+  files.RestoreDefaults(macroIds);
+  EXPECT_EQ(FixedText(files.Current().buttons[6].caption), "滚轮后滚");
+}
+
+}  // namespace
+}  // namespace n63k

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/base/Utf.h"
+#include "core/store/ProfileTable.h"
+#include "support/TestFiles.h"
+
+namespace n63k {
+namespace {
+
+using test::ReadBytes;
+using test::RecordingMessages;
+using test::TempDir;
+using test::WriteBytes;
+
+std::vector<std::uint8_t> ProfileBytes(std::int32_t pointerSpeed) {
+  ProfileRecord record;
+  BuildDefaultProfile(record, false);
+  record.pointerSpeed = pointerSpeed;
+  const auto bytes = RecordBytes(record);
+  return {bytes.begin(), bytes.end()};
+}
+
+std::vector<std::uint8_t> TableBytes(const ProfileTableEntries& entries) {
+  const auto* data = reinterpret_cast<const std::uint8_t*>(&entries);
+  return {data, data + sizeof entries};
+}
+
+class ProfileTableTest : public ::testing::Test {
+ protected:
+  ProfileTableTest() {
+    localisation.chineseUi = false;
+    // Profile N is told apart by its pointer speed N.
+    for (int i = 1; i <= kProfileCount; ++i) {
+      WriteBytes(ProfilePath(i), ProfileBytes(i));
+    }
+  }
+
+  std::filesystem::path ProfilePath(int number) const {
+    return dir / ("Profile/Profile" + std::to_string(number) + ".cfg");
+  }
+  std::filesystem::path TablePath() const { return dir / "Profile/ConfigInfo.cfg"; }
+
+  void WriteTable(const ProfileTableEntries& entries) {
+    WriteBytes(TablePath(), TableBytes(entries));
+  }
+
+  // A table with valid entries and the given entries selected.
+  static ProfileTableEntries Selecting(std::initializer_list<int> selected) {
+    ProfileTableEntries entries = DefaultProfileTable();
+    entries[0].selected = 0;
+    for (const int i : selected) {
+      entries[static_cast<std::size_t>(i)].selected = 1;
+    }
+    return entries;
+  }
+
+  std::int32_t CurrentSpeed() const { return files.Current().pointerSpeed; }
+
+  TempDir dir;
+  RecordingMessages messages;
+  Localisation localisation;
+  ProfileFiles files{dir.path(), messages, localisation};
+  ButtonMacroIds macroIds{};
+  ProfileTable table{dir.path(), files, macroIds, messages};
+};
+
+TEST_F(ProfileTableTest, LowestSelectedEntryThatLoadsBecomesCurrent) {
+  WriteTable(Selecting({1, 3}));
+  table.LoadProfileTable();
+  EXPECT_EQ(table.CurrentIndex(), 1);
+  EXPECT_EQ(CurrentSpeed(), 2);
+  EXPECT_EQ(table.ProfileButtons(), (std::array<bool, 5>{false, true, false, true, false}));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ProfileTableTest, SelectedEntryWhoseFileFailsLosesItsSelection) {
+  const std::vector<std::uint8_t> damaged(64, 0x33);
+  WriteBytes(ProfilePath(2), damaged);
+  WriteTable(Selecting({1, 3}));
+  table.LoadProfileTable();
+
+  EXPECT_EQ(table.CurrentIndex(), 3);
+  EXPECT_EQ(CurrentSpeed(), 4);
+  EXPECT_EQ(table.Entries()[1].selected, 0);
+  EXPECT_EQ(table.ProfileButtons(), (std::array<bool, 5>{false, false, false, true, false}));
+  EXPECT_EQ(ReadBytes(ProfilePath(2)), ProfileBytes(10)) << "replaced by defaults";
+  EXPECT_EQ(ReadBytes(dir / "Profile/Profile2.cfg.bak"), damaged) << "and kept";
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{ProfilePath(2).string() + " is an invaild Profile!"});
+}
+
+TEST_F(ProfileTableTest, SelectedEntryWhoseFileIsMissingGetsDefaults) {
+  std::filesystem::remove(ProfilePath(1));
+  WriteTable(Selecting({0, 2}));
+  table.LoadProfileTable();
+  EXPECT_EQ(table.CurrentIndex(), 2);
+  EXPECT_EQ(ReadBytes(ProfilePath(1)), ProfileBytes(10));
+  EXPECT_FALSE(std::filesystem::exists(dir / "Profile/Profile1.cfg.bak"));
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"Failed to open file, check whether there is a " +
+                                     ProfilePath(1).string() + " path?"});
+}
+
+TEST_F(ProfileTableTest, TableOfZerosOrMissingTableFallsBackToProfileOne) {
+  for (const bool missing : {false, true}) {
+    messages.shown.clear();
+    if (missing) {
+      std::filesystem::remove(TablePath());
+    } else {
+      WriteTable(ProfileTableEntries{});
+    }
+    ProfileTable fresh{dir.path(), files, macroIds, messages};
+    fresh.LoadProfileTable();
+    EXPECT_EQ(fresh.CurrentIndex(), 0);
+    EXPECT_EQ(CurrentSpeed(), 1);
+    EXPECT_EQ(fresh.Entries()[0].selected, 1);
+    EXPECT_EQ(fresh.Entries()[0].entryMagic, 0u) << "the mark is not repaired";
+    EXPECT_EQ(fresh.ProfileButtons(), (std::array<bool, 5>{})) << "no button without a valid mark";
+    const std::vector<std::string> expected =
+        missing ? std::vector<std::string>{"Failed to open file, check whether there is a " +
+                                           TablePath().string() + " path?"}
+                : std::vector<std::string>{};
+    EXPECT_EQ(messages.Texts(), expected);
+  }
+}
+
+TEST_F(ProfileTableTest, ShortTableIsReadAsFarAsItGoes) {
+  std::vector<std::uint8_t> bytes = TableBytes(Selecting({0}));
+  bytes.resize(1600);
+  WriteBytes(TablePath(), bytes);
+  table.LoadProfileTable();
+  EXPECT_EQ(table.CurrentIndex(), 0);
+  EXPECT_EQ(table.Entries()[1].entryMagic, 0u);
+}
+
+TEST_F(ProfileTableTest, StoredPathsAreIgnored) {
+  ProfileTableEntries entries = Selecting({4});
+  for (ProfileTableEntry& entry : entries) {
+    SetFixedText(entry.filePath, "/elsewhere/Profile1.cfg");
+  }
+  WriteTable(entries);
+  table.LoadProfileTable();
+  EXPECT_EQ(CurrentSpeed(), 5);
+  EXPECT_EQ(FixedText(table.Entries()[4].filePath), ProfilePath(5).string());
+}
+
+TEST_F(ProfileTableTest, SwitchingChangesMemoryOnly) {
+  ProfileTableEntries entries = Selecting({0});
+  entries[2].macroIds[3] = 0x1234;
+  WriteTable(entries);
+  table.LoadProfileTable();
+  table.UseCurrentMacroIds();
+  const std::vector<std::uint8_t> onDisk = ReadBytes(TablePath());
+
+  ASSERT_TRUE(table.SwitchProfile(2));
+  EXPECT_EQ(CurrentSpeed(), 3);
+  EXPECT_EQ(macroIds[3], 0x1234u);
+  EXPECT_EQ(table.ProfileButtons(), (std::array<bool, 5>{false, false, true, false, false}));
+  EXPECT_EQ(ReadBytes(TablePath()), onDisk);
+
+  // Closing without a write: the next start loads the profile current before.
+  ProfileTable next{dir.path(), files, macroIds, messages};
+  next.LoadProfileTable();
+  EXPECT_EQ(next.CurrentIndex(), 0);
+  EXPECT_EQ(CurrentSpeed(), 1);
+}
+
+TEST_F(ProfileTableTest, FailedSwitchLeavesSelectionAndMacrosAlone) {
+  WriteTable(Selecting({0}));
+  table.LoadProfileTable();
+  macroIds = {7, 7, 7, 7, 7, 7, 7};
+  std::filesystem::remove(ProfilePath(4));
+
+  EXPECT_FALSE(table.SwitchProfile(3));
+  EXPECT_EQ(table.CurrentIndex(), 3);
+  EXPECT_EQ(macroIds, (ButtonMacroIds{7, 7, 7, 7, 7, 7, 7}));
+  EXPECT_EQ(table.Entries()[0].selected, 1);
+  EXPECT_EQ(table.ProfileButtons(), (std::array<bool, 5>{true, false, false, false, false}));
+  EXPECT_EQ(CurrentSpeed(), 10) << "the defaults written for the missing file";
+  EXPECT_FALSE(table.SwitchProfile(5));
+  EXPECT_EQ(table.CurrentIndex(), 3);
+}
+
+TEST_F(ProfileTableTest, SavingWritesMacrosProfileAndTable) {
+  WriteTable(Selecting({0}));
+  table.LoadProfileTable();
+  ASSERT_TRUE(table.SwitchProfile(1));
+  macroIds = {0, 0, 0xAA, 0, 0, 0, 0xBB};
+  files.Current().pointerSpeed = 20;
+  table.SaveProfileTable();
+
+  EXPECT_EQ(ReadBytes(ProfilePath(2)), ProfileBytes(20));
+  ProfileTableEntries expected = Selecting({1});
+  for (int i = 0; i < kProfileCount; ++i) {
+    SetFixedText(expected[static_cast<std::size_t>(i)].filePath, ProfilePath(i + 1).string());
+  }
+  expected[1].macroIds[2] = 0xAA;
+  expected[1].macroIds[6] = 0xBB;
+  EXPECT_EQ(ReadBytes(TablePath()), TableBytes(expected));
+}
+
+TEST(DefaultProfileTable, IsExactToTheByte) {
+  std::vector<std::uint8_t> expected(8000, 0);
+  for (std::size_t i = 0; i < 5; ++i) {
+    const std::size_t base = i * 1600;
+    expected[base] = 0xBE;
+    expected[base + 1] = 0xBE;
+    expected[base + 4] = i == 0 ? 1 : 0;
+    const std::string label = "Profile" + std::to_string(i + 1);
+    for (std::size_t k = 0; k < label.size(); ++k) {
+      expected[base + 12 + 2 * k] = static_cast<std::uint8_t>(label[k]);
+    }
+  }
+  const ProfileTableEntries table = DefaultProfileTable();
+  const auto* data = reinterpret_cast<const std::uint8_t*>(&table);
+  EXPECT_EQ(std::vector<std::uint8_t>(data, data + sizeof table), expected);
+}
+
+}  // namespace
+}  // namespace n63k
