@@ -5,28 +5,16 @@
 #include <vector>
 
 #include "cli/Cli.h"
-#include "core/base/Utf.h"
 #include "core/macro/MacroTable.h"
+#include "support/Macros.h"
 #include "support/TestFiles.h"
 
 namespace n63k::cli {
 namespace {
 
+using test::StoredMacro;
 using test::TempDir;
 using test::WriteBytes;
-
-MacroRecord Macro(std::uint32_t identifier, std::uint32_t loopCount,
-                  const std::vector<MacroEvent>& events, std::string_view name) {
-  MacroRecord record{};
-  record.size = sizeof record;
-  record.magic = kMacroMagic;
-  record.identifier = identifier;
-  record.loopCount = loopCount;
-  record.eventCount = static_cast<std::uint32_t>(events.size());
-  std::copy(events.begin(), events.end(), record.events);
-  SetFixedText(record.name, name);
-  return record;
-}
 
 struct CliRun {
   int status;
@@ -38,9 +26,11 @@ class MacrosCommandTest : public ::testing::Test {
  protected:
   MacrosCommandTest() {
     MacroTable table;
-    table.PutMacro(Macro(0x15001234, 1, {0xC0000041, 0xA0000032, 0xE0000041}, "Reload \"fast\""));
-    table.PutMacro(Macro(0x03000007, kSingleKeyLoop, {0xC000002C, 0x12345678, 0xE0000001}, "单键"));
-    WriteBytes(dir / "Macro.cfg", {table.Bytes().begin(), table.Bytes().end()});
+    table.PutMacro(
+        StoredMacro(0x15001234, "Reload \"fast\"", {0xC0000041, 0xA0000032, 0xE0000041}));
+    table.PutMacro(
+        StoredMacro(0x03000007, "单键", {0xC000002C, 0x12345678, 0xE0000001}, kSingleKeyLoop));
+    WriteBytes(dir / "Macro.cfg", test::TableBytes(table));
   }
 
   CliRun Cli(std::vector<std::string> args) {

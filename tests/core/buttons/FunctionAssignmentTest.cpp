@@ -6,6 +6,7 @@
 
 #include "core/base/Utf.h"
 #include "core/buttons/FunctionAssignment.h"
+#include "support/Macros.h"
 #include "support/TestFiles.h"
 
 namespace n63k {
@@ -29,12 +30,7 @@ class FunctionAssignmentTest : public ::testing::Test {
   FunctionAssignmentTest() {
     localisation.chineseUi = false;
     BuildDefaultProfile(record, false);
-    MacroRecord macro{};
-    macro.size = sizeof macro;
-    macro.magic = kMacroMagic;
-    macro.identifier = kMacroId;
-    SetFixedText(macro.name, "Reload");
-    macros.PutMacro(macro);
+    macros.PutMacro(test::StoredMacro(kMacroId, "Reload"));
   }
 
   std::string Caption(int slot) const { return FixedText(record.buttons[slot].caption); }

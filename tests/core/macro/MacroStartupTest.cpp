@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/app/ProgramState.h"
+#include "support/Macros.h"
 #include "support/TestFiles.h"
 
 namespace n63k {
@@ -26,13 +27,9 @@ class MacroStartupTest : public ::testing::Test {
 };
 
 TEST_F(MacroStartupTest, LoadsTheMacroTableWithTheStoredSettings) {
-  MacroRecord record{};
-  record.size = sizeof record;
-  record.magic = kMacroMagic;
-  record.identifier = 0x15000001;
   MacroTable table;
-  table.PutMacro(record);
-  test::WriteBytes(dir / "data/Macro.cfg", {table.Bytes().begin(), table.Bytes().end()});
+  table.PutMacro(test::StoredMacro(0x15000001));
+  test::WriteBytes(dir / "data/Macro.cfg", test::TableBytes(table));
 
   state.LoadStoredSettings();
 

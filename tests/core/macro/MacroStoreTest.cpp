@@ -7,6 +7,7 @@
 
 #include "core/base/Utf.h"
 #include "core/macro/MacroStore.h"
+#include "support/Macros.h"
 #include "support/TestFiles.h"
 
 namespace n63k {
@@ -15,29 +16,15 @@ namespace {
 namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::RecordingMessages;
+using test::StoredMacro;
+using test::TableBytes;
 using test::TempDir;
 using test::WriteBytes;
-
-MacroRecord Macro(std::uint32_t identifier, std::string_view name = "m") {
-  MacroRecord record{};
-  record.size = 4104;
-  record.magic = kMacroMagic;
-  record.identifier = identifier;
-  record.loopCount = 1;
-  record.eventCount = 1;
-  record.events[0] = MakeEvent(MacroEventKind::kKeyDown, 0x41);
-  SetFixedText(record.name, name);
-  return record;
-}
 
 std::vector<std::uint8_t> BytesOf(const MacroRecord& record) {
   std::vector<std::uint8_t> bytes(sizeof record);
   std::memcpy(bytes.data(), &record, sizeof record);
   return bytes;
-}
-
-std::vector<std::uint8_t> BytesOf(const MacroTable& table) {
-  return {table.Bytes().begin(), table.Bytes().end()};
 }
 
 class MacroStoreTest : public ::testing::Test {
@@ -62,7 +49,7 @@ class MacroStoreTest : public ::testing::Test {
 };
 
 TEST_F(MacroStoreTest, MissingFileIsReportedAndLeavesTheTableEmpty) {
-  table.PutMacro(Macro(1));
+  table.PutMacro(StoredMacro(1));
   EXPECT_FALSE(store.LoadMacroTable());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, RecordingMessages::Shown::Kind::kInfoBox);
@@ -78,9 +65,9 @@ TEST_F(MacroStoreTest, MissingFolderIsReportedWithThePath) {
 }
 
 TEST_F(MacroStoreTest, ShortFileFillsItsSlotsAndLeavesTheRestZero) {
-  WriteBytes(dir / "Macro.cfg", BytesOf(Macro(0x15000001, "only")));
-  table.PutMacro(Macro(2));
-  table.PutMacro(Macro(3));
+  WriteBytes(dir / "Macro.cfg", BytesOf(StoredMacro(0x15000001, "only")));
+  table.PutMacro(StoredMacro(2));
+  table.PutMacro(StoredMacro(3));
   ASSERT_TRUE(store.LoadMacroTable());
   EXPECT_EQ(FixedText(table.Slots()[0].name), "only");
   EXPECT_EQ(table.Slots()[1].magic, 0u);
@@ -88,7 +75,7 @@ TEST_F(MacroStoreTest, ShortFileFillsItsSlotsAndLeavesTheRestZero) {
 }
 
 TEST_F(MacroStoreTest, FileCutInsideARecordKeepsWhatItHas) {
-  std::vector<std::uint8_t> bytes = BytesOf(Macro(0x15000001));
+  std::vector<std::uint8_t> bytes = BytesOf(StoredMacro(0x15000001));
   bytes.resize(30);
   WriteBytes(dir / "Macro.cfg", bytes);
   ASSERT_TRUE(store.LoadMacroTable());
@@ -99,12 +86,12 @@ TEST_F(MacroStoreTest, FileCutInsideARecordKeepsWhatItHas) {
 
 TEST_F(MacroStoreTest, LongFileIsReadOnlyAsFarAsTheTable) {
   MacroTable written;
-  written.PutMacro(Macro(0x15000001));
-  std::vector<std::uint8_t> bytes = BytesOf(written);
+  written.PutMacro(StoredMacro(0x15000001));
+  std::vector<std::uint8_t> bytes = TableBytes(written);
   bytes.resize(bytes.size() + 5000, 0xEE);
   WriteBytes(dir / "Macro.cfg", bytes);
   ASSERT_TRUE(store.LoadMacroTable());
-  EXPECT_EQ(BytesOf(table), BytesOf(written));
+  EXPECT_EQ(TableBytes(table), TableBytes(written));
 }
 
 TEST_F(MacroStoreTest, UnreadableFileIsSilent) {
@@ -115,20 +102,20 @@ TEST_F(MacroStoreTest, UnreadableFileIsSilent) {
 
 TEST_F(MacroStoreTest, SavingAnExistingFileWritesTheWholeTableBetweenTwoPauses) {
   WriteBytes(dir / "Macro.cfg", {1, 2, 3});
-  table.PutMacro(Macro(0x15000001));
+  table.PutMacro(StoredMacro(0x15000001));
   EXPECT_TRUE(store.SaveMacroTable());
-  EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), BytesOf(table));
+  EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), TableBytes(table));
   EXPECT_EQ(clock.NowMs(), 200u);
   EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(MacroStoreTest, SavingWithoutAFileReportsItThenCreatesIt) {
-  table.PutMacro(Macro(0x15000001));
+  table.PutMacro(StoredMacro(0x15000001));
   EXPECT_TRUE(store.SaveMacroTable());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, RecordingMessages::Shown::Kind::kStandard);
   EXPECT_EQ(messages.shown[0].text, "Cannot find " + (dir / "Macro.cfg").string());
-  EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), BytesOf(table));
+  EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), TableBytes(table));
 }
 
 TEST_F(MacroStoreTest, SavingIntoAMissingFolderFailsAfterTheReport) {
@@ -144,7 +131,7 @@ TEST_F(MacroStoreTest, FileThatMayNotBeWrittenIsReportedAndKept) {
   }
   WriteBytes(dir / "Macro.cfg", {1, 2, 3});
   fs::permissions(dir / "Macro.cfg", fs::perms::owner_read);
-  table.PutMacro(Macro(0x15000001));
+  table.PutMacro(StoredMacro(0x15000001));
   EXPECT_FALSE(store.SaveMacroTable());
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Cannot write the file"});
   EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), (std::vector<std::uint8_t>{1, 2, 3}));
@@ -163,14 +150,14 @@ TEST_F(MacroStoreTest, FileThatMayNotBeCreatedIsReported) {
 
 TEST_F(MacroStoreTest, StoringSavesTheTable) {
   WriteBytes(dir / "Macro.cfg", {});
-  EXPECT_TRUE(store.StoreMacro(Macro(0x15000001)));
-  EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), BytesOf(table));
+  EXPECT_TRUE(store.StoreMacro(StoredMacro(0x15000001)));
+  EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), TableBytes(table));
   EXPECT_NE(table.FindMacro(0x15000001), nullptr);
 }
 
 TEST_F(MacroStoreTest, RefusedRecordWritesNothing) {
   WriteBytes(dir / "Macro.cfg", {9});
-  MacroRecord record = Macro(0x15000001);
+  MacroRecord record = StoredMacro(0x15000001);
   record.size = 0;
   EXPECT_FALSE(store.StoreMacro(record));
   EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), std::vector<std::uint8_t>{9});
@@ -191,7 +178,7 @@ TEST_P(DeleteMacroTest, RefusesAMacroInUse) {
   const DeleteCase& c = GetParam();
   localisation.chineseUi = c.chineseUi;
   constexpr std::uint32_t kId = 0x15000002;
-  table.PutMacro(Macro(kId));
+  table.PutMacro(StoredMacro(kId));
   WriteBytes(dir / "Macro.cfg", {});
   ProfileTableEntries profiles = DefaultProfileTable();
   if (c.profile >= 0) {
@@ -208,7 +195,7 @@ TEST_P(DeleteMacroTest, RefusesAMacroInUse) {
   EXPECT_EQ(table.FindMacro(kId) == nullptr, deleted) << c.what;
   if (deleted) {
     EXPECT_TRUE(messages.shown.empty()) << c.what;
-    EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), BytesOf(table)) << c.what;
+    EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), TableBytes(table)) << c.what;
   } else {
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{c.message}) << c.what;
     EXPECT_TRUE(ReadBytes(dir / "Macro.cfg").empty()) << c.what;
