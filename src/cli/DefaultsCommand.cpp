@@ -6,6 +6,7 @@
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "core/base/Files.h"
+#include "core/i18n/Languages.h"
 #include "core/store/ProfileRecord.h"
 #include "core/store/ProfileTable.h"
 
@@ -16,8 +17,6 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kEmptyMacroTableBytes = 2052000;
 constexpr std::size_t kStatisticsBytes = 24;
-constexpr std::int32_t kLanguageEnglish = 2;
-constexpr std::int32_t kLanguageChinese = 1;
 
 template <typename T>
 std::span<const std::uint8_t> BytesOf(const T& value) {
