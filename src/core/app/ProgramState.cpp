@@ -5,13 +5,16 @@ namespace n63k {
 ProgramState::ProgramState(Folders folders, UserMessages& messages)
     : folders_(std::move(folders)),
       messages_(messages),
+      language_(folders_, messages_, localisation_),
       profileFiles_(folders_.data, messages_, localisation_),
       profileTable_(folders_.data, profileFiles_, buttonMacroIds_, messages_) {}
 
 void ProgramState::LoadStoredSettings() {
   ProvisionDataFolder(folders_);
+  const int storedLanguage = language_.StartUp();
   profileTable_.LoadProfileTable();
   profileTable_.UseCurrentMacroIds();
+  language_.SwitchLanguage(storedLanguage, LanguagePick::kStartUp);
 }
 
 }  // namespace n63k

@@ -5,30 +5,23 @@
 #include <string>
 
 #include "core/base/IniFile.h"
+#include "support/CaseName.h"
 #include "support/TestFiles.h"
 
 namespace n63k {
 namespace {
 
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-  test::WriteBytes(path, {text.begin(), text.end()});
-}
-
-std::string ReadText(const std::filesystem::path& path) {
-  const std::vector<std::uint8_t> bytes = test::ReadBytes(path);
-  return {bytes.begin(), bytes.end()};
-}
-
-template <typename Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& param) {
-  return param.param.name;
-}
+using test::ReadText;
+using test::WriteText;
 
 struct IntCase {
   const char* name;
   std::string content;
   int expected;
 };
+void PrintTo(const IntCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class GetProfileIntTest : public ::testing::TestWithParam<IntCase> {};
 
@@ -61,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         IntCase{"TooLarge", "[languagetype]\nvalue=99999999999\n", INT_MAX},
         IntCase{"TooSmall", "[languagetype]\nvalue=-99999999999\n", INT_MIN},
         IntCase{"SectionWithoutBracket", "[languagetype\nvalue=1\n", 7}),
-    CaseName<IntCase>);
+    test::CaseName<IntCase>);
 
 TEST(GetProfileInt, MissingFileGivesTheDefault) {
   test::TempDir dir;
@@ -73,6 +66,9 @@ struct WriteCase {
   std::string before;
   std::string after;
 };
+void PrintTo(const WriteCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class WriteProfileStringTest : public ::testing::TestWithParam<WriteCase> {};
 
@@ -102,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "[Other]\nType=0\n[Language]\nType=1\n"},
         WriteCase{"KeepsByteOrderMark", "\xEF\xBB\xBF[Language]\nType=0\n",
                   "\xEF\xBB\xBF[Language]\nType=1\n"}),
-    CaseName<WriteCase>);
+    test::CaseName<WriteCase>);
 
 TEST(WriteProfileString, CreatesAMissingFile) {
   test::TempDir dir;
