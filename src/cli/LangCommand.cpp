@@ -5,6 +5,7 @@
 
 #include "cli/Cli.h"
 #include "cli/Commands.h"
+#include "cli/Format.h"
 #include "core/base/Files.h"
 #include "core/i18n/LanguageFile.h"
 
@@ -12,32 +13,6 @@ namespace n63k::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A text on one line: backslash, line feed, carriage return and tab written
-// with a backslash.
-std::string OneLine(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    switch (c) {
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
 
 bool Readable(const fs::path& path) {
   std::vector<std::uint8_t> firstByte;
