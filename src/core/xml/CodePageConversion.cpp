@@ -7,7 +7,9 @@
 #include <bit>
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
+#include <string_view>
+
+#include "core/base/Utf.h"
 
 namespace n63k {
 namespace {
@@ -186,78 +188,6 @@ class Converter {
   std::size_t used_ = 0;
 };
 
-// UTF-8 is by far the most common encoding and glibc decodes it in two passes;
-// decoding it here is several times faster. Invalid bytes are replaced one by
-// one and a sequence cut short at the end by one replacement, as the iconv
-// path does.
-std::u16string DecodeUtf8(std::span<const std::uint8_t> bytes) {
-  std::u16string out(bytes.size(), u'\0');
-  std::size_t used = 0;
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    // Eight ASCII bytes at a time while there are.
-    std::uint64_t eight = 0;
-    while (i + 8 <= bytes.size() &&
-           (std::memcpy(&eight, bytes.data() + i, 8), (eight & 0x8080808080808080u) == 0)) {
-      for (std::size_t k = 0; k < 8; ++k) {
-        out[used + k] = bytes[i + k];
-      }
-      used += 8;
-      i += 8;
-    }
-    if (i == bytes.size()) {
-      break;
-    }
-    const std::uint8_t lead = bytes[i];
-    if (lead < 0x80) {
-      out[used++] = lead;
-      ++i;
-      continue;
-    }
-    std::size_t length = 0;
-    char32_t value = 0;
-    char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) {
-      length = 2;
-      value = lead & 0x1Fu;
-      minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3;
-      value = lead & 0x0Fu;
-      minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4;
-      value = lead & 0x07u;
-      minimum = 0x10000;
-    }
-    const std::size_t available = std::min(length, bytes.size() - i);
-    bool valid = length != 0;
-    for (std::size_t k = 1; valid && k < available; ++k) {
-      valid = (bytes[i + k] & 0xC0) == 0x80;
-      value = (value << 6) | (bytes[i + k] & 0x3Fu);
-    }
-    if (valid && available < length) {
-      // Cut short by the end of the bytes: one replacement for the rest.
-      out[used++] = u'\uFFFD';
-      break;
-    }
-    valid = valid && value >= minimum && value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
-    if (!valid) {
-      out[used++] = u'\uFFFD';
-      ++i;
-    } else if (value >= 0x10000) {
-      out[used++] = static_cast<char16_t>(0xD800 + ((value - 0x10000) >> 10));
-      out[used++] = static_cast<char16_t>(0xDC00 + ((value - 0x10000) & 0x3FF));
-      i += length;
-    } else {
-      out[used++] = static_cast<char16_t>(value);
-      i += length;
-    }
-  }
-  out.resize(used);
-  return out;
-}
-
 }  // namespace
 
 const char* IconvNameOfCodePage(std::uint32_t codePage) {
@@ -269,7 +199,8 @@ const char* IconvNameOfCodePage(std::uint32_t codePage) {
 std::optional<std::u16string> ConvertFromCodePage(std::uint32_t codePage,
                                                   std::span<const std::uint8_t> bytes) {
   if (codePage == kUtf8CodePage) {
-    return DecodeUtf8(bytes);
+    // glibc decodes UTF-8 in two passes; the program's own decoder is faster.
+    return Utf8ToUtf16(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   }
   const char* name = IconvNameOfCodePage(codePage);
   if (name == nullptr) {
