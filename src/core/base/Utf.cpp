@@ -78,18 +78,31 @@ bool IsLowSurrogate(char16_t c) {
 
 }  // namespace
 
+void AppendUtf16(char32_t c, std::u16string& out) {
+  if (c >= 0x10000) {
+    const char32_t v = c - 0x10000;
+    out += static_cast<char16_t>(0xD800 + (v >> 10));
+    out += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
+  } else {
+    out += static_cast<char16_t>(c);
+  }
+}
+
 std::u16string Utf8ToUtf16(std::string_view utf8) {
   std::u16string out;
   out.reserve(utf8.size());
   std::size_t pos = 0;
   while (pos < utf8.size()) {
-    const char32_t c = DecodeUtf8(utf8, pos);
-    if (c >= 0x10000) {
-      const char32_t v = c - 0x10000;
-      out += static_cast<char16_t>(0xD800 + (v >> 10));
-      out += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
-    } else {
-      out += static_cast<char16_t>(c);
+    // ASCII runs, the bulk of most texts, are copied whole.
+    std::size_t run = pos;
+    while (run < utf8.size() && static_cast<std::uint8_t>(utf8[run]) < 0x80) {
+      ++run;
+    }
+    out.append(utf8.begin() + static_cast<std::ptrdiff_t>(pos),
+               utf8.begin() + static_cast<std::ptrdiff_t>(run));
+    pos = run;
+    if (pos < utf8.size()) {
+      AppendUtf16(DecodeUtf8(utf8, pos), out);
     }
   }
   return out;

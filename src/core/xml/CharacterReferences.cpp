@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/base/Utf.h"
+
 namespace n63k {
 namespace {
 
@@ -139,16 +141,6 @@ std::optional<char32_t> Resolve(std::u16string_view name) {
   return value;
 }
 
-void AppendCodePoint(char32_t c, std::u16string& out) {
-  if (c >= 0x10000) {
-    const char32_t v = c - 0x10000;
-    out += static_cast<char16_t>(0xD800 + (v >> 10));
-    out += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
-  } else {
-    out += static_cast<char16_t>(c);
-  }
-}
-
 }  // namespace
 
 void AppendDecodedReferences(std::u16string_view text, std::u16string& out) {
@@ -169,7 +161,7 @@ void AppendDecodedReferences(std::u16string_view text, std::u16string& out) {
       continue;
     }
     out.append(text.substr(done, amp - done));
-    AppendCodePoint(*codePoint, out);
+    AppendUtf16(*codePoint, out);
     done = amp + 1 + semicolon + 1;
     amp = done - 1;
   }

@@ -11,9 +11,9 @@ namespace n63k {
 // documents this reader meets come from Western Windows systems.
 inline constexpr std::uint32_t kAnsiCodePage = 1252;
 
-// The iconv name of a Windows code page, or nullptr when iconv has none that
-// decodes it. The 16-bit code pages (1200, 1201) have none: a byte stream
-// cannot hold them.
+// The iconv name of a Windows code page that is decoded with iconv, or nullptr
+// when iconv has none for it. UTF-8 is decoded without iconv. The 16-bit code
+// pages (1200, 1201) have none: a byte stream cannot hold them.
 const char* IconvNameOfCodePage(std::uint32_t codePage);
 
 // Decodes bytes in a Windows code page to UTF-16. A byte sequence that the

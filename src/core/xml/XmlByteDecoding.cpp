@@ -65,10 +65,14 @@ void ReadUtf16(std::span<const std::uint8_t> bytes, bool bigEndian, DecodedXml& 
 // Bytes in the code page that `encoding` names, without the zero bytes. With
 // no encoding the UTF-8 check picks between UTF-8 and ANSI.
 void ReadBytes(std::span<const std::uint8_t> bytes, std::string& encoding, DecodedXml& out) {
-  std::vector<std::uint8_t> kept;
-  kept.reserve(bytes.size());
-  std::copy_if(bytes.begin(), bytes.end(), std::back_inserter(kept),
-               [](std::uint8_t b) { return b != 0; });
+  std::vector<std::uint8_t> withoutZeros;
+  std::span<const std::uint8_t> kept = bytes;
+  if (std::find(bytes.begin(), bytes.end(), 0) != bytes.end()) {
+    withoutZeros.reserve(bytes.size());
+    std::copy_if(bytes.begin(), bytes.end(), std::back_inserter(withoutZeros),
+                 [](std::uint8_t b) { return b != 0; });
+    kept = withoutZeros;
+  }
   const bool detect = encoding.empty();
   if (detect && PassesUtf8Check(kept)) {
     encoding = "UTF-8";

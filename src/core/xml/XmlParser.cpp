@@ -27,6 +27,7 @@ class Parser {
   void EndTag(const XmlNode& node);
   void Push(std::uint32_t index, std::u16string_view name);
   void Pop();
+  bool IsOpen(std::u16string_view name);
   void AppendChild(std::uint32_t parent, std::uint32_t child);
   void CloseNeverEnded(std::uint32_t index);
   void AssignLevels();
@@ -38,9 +39,12 @@ class Parser {
   XmlElementTable& elements_;
   XmlParseResult result_;
   std::vector<OpenElement> open_;
-  // How many open elements carry each name, so that an end tag that matches
-  // none of them is known without searching the whole stack.
+  // How many of open_[0, named_) carry each name, so that an end tag that
+  // matches no open element is known without searching the whole stack. It
+  // is brought up to date only when an end tag does not close the innermost
+  // element, so a well-formed document never hashes a name.
   std::unordered_map<std::u16string_view, std::uint32_t> openNames_;
+  std::size_t named_ = 0;
 };
 
 std::string Quoted(std::u16string_view name) {
@@ -117,9 +121,8 @@ void Parser::StartTag(const XmlNode& node) {
 void Parser::EndTag(const XmlNode& node) {
   const std::u16string_view name = text_.substr(node.nameStart, node.nameEnd - node.nameStart);
   const std::size_t tagLength = node.end - node.start;
-  const auto named = openNames_.find(name);
-  // An end tag too long for its record cannot close anything either.
-  if (named == openNames_.end() || tagLength > kXmlMaxEndTagLength) {
+  // An end tag too long for its record cannot close anything.
+  if (tagLength > kXmlMaxEndTagLength || !IsOpen(name)) {
     Error("No start tag for end tag " + Quoted(name) + " at offset " + std::to_string(node.start));
     return;
   }
@@ -150,15 +153,27 @@ void Parser::Push(std::uint32_t index, std::u16string_view name) {
     open_.reserve(open_.capacity() * 2 + 6);
   }
   open_.push_back({index, name});
-  ++openNames_[name];
 }
 
 void Parser::Pop() {
-  const auto named = openNames_.find(open_.back().name);
-  if (--named->second == 0) {
-    openNames_.erase(named);
+  if (open_.size() <= named_) {
+    const auto named = openNames_.find(open_.back().name);
+    if (named != openNames_.end() && --named->second == 0) {
+      openNames_.erase(named);
+    }
+    named_ = open_.size() - 1;
   }
   open_.pop_back();
+}
+
+bool Parser::IsOpen(std::u16string_view name) {
+  if (!open_.empty() && open_.back().name == name) {
+    return true;
+  }
+  for (; named_ < open_.size(); ++named_) {
+    ++openNames_[open_[named_].name];
+  }
+  return openNames_.contains(name);
 }
 
 void Parser::AppendChild(std::uint32_t parent, std::uint32_t child) {

@@ -48,10 +48,13 @@ bool XmlTokenizer::Next(XmlNode& node) {
 }
 
 void XmlTokenizer::ReadText(XmlNode& node) {
-  node.end = std::min(text_.find(u'<', node.start), text_.size());
-  const std::u16string_view run = text_.substr(node.start, node.end - node.start);
-  node.type = std::all_of(run.begin(), run.end(), IsXmlWhitespace) ? XmlNodeType::kWhitespace
-                                                                   : XmlNodeType::kText;
+  bool whitespace = true;
+  std::size_t i = node.start;
+  for (; i < text_.size() && text_[i] != u'<'; ++i) {
+    whitespace = whitespace && IsXmlWhitespace(text_[i]);
+  }
+  node.end = i;
+  node.type = whitespace ? XmlNodeType::kWhitespace : XmlNodeType::kText;
 }
 
 void XmlTokenizer::ReadStartTag(XmlNode& node) {
