@@ -48,8 +48,8 @@ int InterfaceLanguage::StartUp() {
   const int installed = chinese ? kLanguageChinese : kLanguageEnglish;
   LoadTexts(*FindLanguage(installed));
   flagLanguage_ = installed;
-  // Tells the external flasher the installation language; it is not ours to
-  // report on.
+  // The external flasher reads the installation language from here; a failed
+  // write is not reported.
   WriteProfileString(folders_.program / "FWUpdate" / "Config.ini", "Language", "Type",
                      chinese ? "1" : "0");
 

@@ -60,9 +60,8 @@ class InterfaceLanguage {
   // The window that follows language changes; none by default.
   void SetObserver(LanguageObserver* observer) { observer_ = observer; }
 
-  std::filesystem::path LanguageNumberPath() const;
-
  private:
+  std::filesystem::path LanguageNumberPath() const;
   void LoadTexts(const Language& language);
   void WriteLanguageNumber(int number);
 
