@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <span>
+#include <string>
 
 #include "core/xml/XmlDocument.h"
 
@@ -60,6 +62,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (doc.FindChildElement()) {
       doc.GetChildText();
     }
+  }
+
+  // The same bytes as a text in memory reach the parser with any units,
+  // lone surrogates included, without a decoder in between.
+  std::u16string text(size / 2, u'\0');
+  std::memcpy(text.data(), data, text.size() * 2);
+  doc.SetText(std::move(text));
+  CheckRecords(doc);
+  for (std::uint32_t i = 1; i < doc.ElementCount(); ++i) {
+    doc.ElementText(i);
   }
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "core/xml/XmlByteDecoding.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -67,7 +68,7 @@ void ReadUtf16(std::span<const std::uint8_t> bytes, bool bigEndian, DecodedXml& 
 void ReadBytes(std::span<const std::uint8_t> bytes, std::string& encoding, DecodedXml& out) {
   std::vector<std::uint8_t> withoutZeros;
   std::span<const std::uint8_t> kept = bytes;
-  if (std::find(bytes.begin(), bytes.end(), 0) != bytes.end()) {
+  if (!bytes.empty() && std::memchr(bytes.data(), 0, bytes.size()) != nullptr) {
     withoutZeros.reserve(bytes.size());
     std::copy_if(bytes.begin(), bytes.end(), std::back_inserter(withoutZeros),
                  [](std::uint8_t b) { return b != 0; });

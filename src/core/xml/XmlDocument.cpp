@@ -64,13 +64,18 @@ CXmlDocument::CXmlDocument() {
 }
 
 bool CXmlDocument::LoadFile(const std::filesystem::path& path) {
-  // Room for one byte more than the file holds (or than the limit allows)
-  // tells a file that is too large, without reserving the limit for every file.
+  // The size tells a missing path or a folder by the system's own message,
+  // and lets the read take one byte more than the file (or the limit) holds,
+  // which tells a file that is too large.
   std::error_code sizeError;
   const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
-  const std::size_t room = sizeError ? kMaxFileSize : std::min<std::uintmax_t>(size, kMaxFileSize);
+  if (sizeError) {
+    MakeEmpty(sizeError.message());
+    return false;
+  }
   std::vector<std::uint8_t> bytes;
-  const FileError error = ReadFileBytes(path, bytes, room + 1);
+  const FileError error =
+      ReadFileBytes(path, bytes, std::min<std::uintmax_t>(size, kMaxFileSize) + 1);
   if (error != FileError::kNone) {
     MakeEmpty(SystemMessage(ErrnoOf(error)));
     return false;

@@ -124,6 +124,13 @@ TEST(XmlLoadFailureTest, MissingFileLeavesAnEmptyDocument) {
   EXPECT_EQ(doc.GetChildTextUtf8(), "");
 }
 
+TEST(XmlLoadFailureTest, AFolderGivesTheSystemMessage) {
+  test::TempDir dir;
+  CXmlDocument doc;
+  EXPECT_FALSE(doc.LoadFile(dir.path()));
+  EXPECT_EQ(doc.DiagnosticText(), "Is a directory");
+}
+
 TEST(XmlLoadFailureTest, RefusesAFileOverTheSizeLimit) {
   std::vector<std::uint8_t> bytes(CXmlDocument::kMaxFileSize + 1, ' ');
   CXmlDocument doc;
