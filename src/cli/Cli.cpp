@@ -16,6 +16,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   app.add_option("--data", context.dataFolder, "Data folder (default: the program's own)");
 
   AddDefaultsCommand(app, context, status);
+  AddLangCommand(app, context, status);
   AddProfilesCommand(app, context, status);
   AddShowCommand(app, context, status);
   AddMacrosCommand(app, context, status);

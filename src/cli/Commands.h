@@ -9,6 +9,7 @@ namespace n63k::cli {
 // Each command adds itself to the tool; its callback leaves the exit status
 // in `status`.
 void AddDefaultsCommand(CLI::App& app, Context& context, int& status);
+void AddLangCommand(CLI::App& app, Context& context, int& status);
 void AddProfilesCommand(CLI::App& app, Context& context, int& status);
 void AddShowCommand(CLI::App& app, Context& context, int& status);
 void AddMacrosCommand(CLI::App& app, Context& context, int& status);

@@ -6,7 +6,11 @@
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "core/base/Files.h"
+<<<<<<< HEAD
 #include "core/macro/MacroTable.h"
+=======
+#include "core/i18n/Languages.h"
+>>>>>>> i18n
 #include "core/store/ProfileRecord.h"
 #include "core/store/ProfileTable.h"
 
@@ -16,8 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kStatisticsBytes = 24;
-constexpr std::int32_t kLanguageEnglish = 2;
-constexpr std::int32_t kLanguageChinese = 1;
 
 template <typename T>
 std::span<const std::uint8_t> BytesOf(const T& value) {

@@ -4,38 +4,61 @@
 
 namespace n63k::cli {
 
+namespace {
+
+// How a backslash, line feed, carriage return or tab is written; nullptr for
+// any other character.
+const char* ShortEscape(char c) {
+  switch (c) {
+    case '\\':
+      return "\\\\";
+    case '\n':
+      return "\\n";
+    case '\r':
+      return "\\r";
+    case '\t':
+      return "\\t";
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
 std::string Hex32(std::uint32_t value) {
   char text[11];
   std::snprintf(text, sizeof text, "0x%08x", value);
   return text;
 }
 
+std::string OneLine(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    const char* escape = ShortEscape(c);
+    if (escape != nullptr) {
+      out += escape;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 std::string Quoted(std::string_view text) {
   std::string out = "\"";
   for (const char c : text) {
-    switch (c) {
-      case '"':
-      case '\\':
-        out += '\\';
-        out += c;
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[5];
-          std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(c));
-          out += escaped;
-        } else {
-          out += c;
-        }
+    const char* escape = ShortEscape(c);
+    if (escape != nullptr) {
+      out += escape;
+    } else if (c == '"') {
+      out += "\\\"";
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char hex[5];
+      std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(c));
+      out += hex;
+    } else {
+      out += c;
     }
   }
   out += '"';

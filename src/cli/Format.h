@@ -9,6 +9,10 @@ namespace n63k::cli {
 // "0x" and eight lowercase hexadecimal digits.
 std::string Hex32(std::uint32_t value);
 
+// A text on one line: a backslash, line feed, carriage return or tab written
+// \\, \n, \r or \t.
+std::string OneLine(std::string_view text);
+
 // A text in double quotes, with a backslash or a quote inside written with a
 // backslash before it and control characters as \n, \r, \t or \xNN.
 std::string Quoted(std::string_view text);

@@ -35,6 +35,15 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_
             static_cast<std::streamsize>(bytes.size()));
 }
 
+std::string ReadText(const std::filesystem::path& path) {
+  const std::vector<std::uint8_t> bytes = ReadBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
+
+void WriteText(const std::filesystem::path& path, std::string_view text) {
+  WriteBytes(path, {text.begin(), text.end()});
+}
+
 std::vector<std::string> RecordingMessages::Texts() const {
   std::vector<std::string> texts;
   for (const Shown& s : shown) {

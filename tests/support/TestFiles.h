@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/app/UserMessages.h"
@@ -26,6 +27,9 @@ class TempDir {
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+// The same for text files, byte for byte.
+std::string ReadText(const std::filesystem::path& path);
+void WriteText(const std::filesystem::path& path, std::string_view text);
 
 // Records what core asked to show; answers questions with `answer`.
 class RecordingMessages final : public UserMessages {

@@ -4,6 +4,7 @@
 #include "core/app/UserMessages.h"
 #include "core/base/Clock.h"
 #include "core/buttons/MouseWatchList.h"
+#include "core/i18n/InterfaceLanguage.h"
 #include "core/i18n/TextTable.h"
 #include "core/macro/MacroStore.h"
 #include "core/macro/MacroTable.h"
@@ -21,14 +22,16 @@ class ProgramState {
   ProgramState(const ProgramState&) = delete;
   ProgramState& operator=(const ProgramState&) = delete;
 
-  // What the start-up does with the stored settings: provision the data folder
-  // on first run, load the macro table, load the profile table and the
-  // current profile, and take the current profile's macros.
+  // What the start-up does with the stored settings, in its order: provision
+  // the data folder on first run, take the installation language, load the
+  // macro table, the profile table and the current profile, take the current
+  // profile's macros, and switch to the stored language.
   void LoadStoredSettings();
 
   const Folders& folders() const { return folders_; }
   UserMessages& messages() { return messages_; }
   Localisation& localisation() { return localisation_; }
+  InterfaceLanguage& language() { return language_; }
   ProfileFiles& profileFiles() { return profileFiles_; }
   ProfileTable& profileTable() { return profileTable_; }
   ButtonMacroIds& buttonMacroIds() { return buttonMacroIds_; }
@@ -41,6 +44,7 @@ class ProgramState {
   UserMessages& messages_;
   Clock& clock_;
   Localisation localisation_;
+  InterfaceLanguage language_;
   ButtonMacroIds buttonMacroIds_{};
   ProfileFiles profileFiles_;
   ProfileTable profileTable_;

@@ -69,6 +69,19 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
+// Writes one code point at `at`, as a surrogate pair above U+FFFF; returns
+// the number of units written.
+std::size_t PutUtf16(char32_t c, char16_t* at) {
+  if (c >= 0x10000) {
+    const char32_t v = c - 0x10000;
+    at[0] = static_cast<char16_t>(0xD800 + (v >> 10));
+    at[1] = static_cast<char16_t>(0xDC00 + (v & 0x3FF));
+    return 2;
+  }
+  at[0] = static_cast<char16_t>(c);
+  return 1;
+}
+
 bool IsHighSurrogate(char16_t c) {
   return c >= 0xD800 && c <= 0xDBFF;
 }
@@ -78,20 +91,25 @@ bool IsLowSurrogate(char16_t c) {
 
 }  // namespace
 
+void AppendUtf16(char32_t c, std::u16string& out) {
+  char16_t units[2];
+  out.append(units, PutUtf16(c, units));
+}
+
 std::u16string Utf8ToUtf16(std::string_view utf8) {
-  std::u16string out;
-  out.reserve(utf8.size());
+  // Sized for the most units the bytes can give (one per byte) and cut to
+  // what was written, so ASCII, the bulk of most texts, costs one store a byte.
+  std::u16string out(utf8.size(), u'\0');
+  std::size_t used = 0;
   std::size_t pos = 0;
   while (pos < utf8.size()) {
-    const char32_t c = DecodeUtf8(utf8, pos);
-    if (c >= 0x10000) {
-      const char32_t v = c - 0x10000;
-      out += static_cast<char16_t>(0xD800 + (v >> 10));
-      out += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
+    if (static_cast<std::uint8_t>(utf8[pos]) < 0x80) {
+      out[used++] = static_cast<char16_t>(utf8[pos++]);
     } else {
-      out += static_cast<char16_t>(c);
+      used += PutUtf16(DecodeUtf8(utf8, pos), out.data() + used);
     }
   }
+  out.resize(used);
   return out;
 }
 

@@ -9,6 +9,8 @@ namespace n63k {
 // Texts are UTF-8 in memory and UTF-16 inside the stored records. Invalid
 // input never fails a conversion: it becomes U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view utf8);
+// Appends one code point, as a surrogate pair above U+FFFF.
+void AppendUtf16(char32_t codePoint, std::u16string& out);
 std::string Utf16ToUtf8(std::u16string_view utf16);
 
 // A fixed-size UTF-16 field of a stored record: the text up to its first zero,
