@@ -6,11 +6,8 @@
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "core/base/Files.h"
-<<<<<<< HEAD
-#include "core/macro/MacroTable.h"
-=======
 #include "core/i18n/Languages.h"
->>>>>>> i18n
+#include "core/macro/MacroTable.h"
 #include "core/store/ProfileRecord.h"
 #include "core/store/ProfileTable.h"
 

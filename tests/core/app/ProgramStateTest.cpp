@@ -30,13 +30,14 @@ class ProgramStateStartUp : public ::testing::Test {
   fs::path data() const { return dir_ / "data"; }
 
   ProgramState& Start() {
-    state_ = std::make_unique<ProgramState>(Folders{program(), data()}, messages_);
+    state_ = std::make_unique<ProgramState>(Folders{program(), data()}, messages_, clock_);
     state_->LoadStoredSettings();
     return *state_;
   }
 
   test::TempDir dir_;
   test::RecordingMessages messages_;
+  VirtualClock clock_;
   std::unique_ptr<ProgramState> state_;
 };
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/app/ProgramState.h"
+#include "support/LanguageFolder.h"
 #include "support/Macros.h"
 #include "support/TestFiles.h"
 
@@ -16,7 +17,8 @@ using test::TempDir;
 class MacroStartupTest : public ::testing::Test {
  protected:
   MacroStartupTest() {
-    state.localisation().texts.Set("str_msg2", "Missing %s");
+    // The English installation's file is in force when the macros load.
+    test::WriteTaggedLanguageFiles(dir / "program");
     std::filesystem::create_directories(dir / "data/Profile");
   }
 
@@ -40,7 +42,7 @@ TEST_F(MacroStartupTest, MissingMacroFileIsReportedOnceAndLeavesNoMacros) {
   state.LoadStoredSettings();
 
   const std::vector<std::string> texts = messages.Texts();
-  EXPECT_EQ(std::count(texts.begin(), texts.end(), "Missing " + (dir / "data/Macro.cfg").string()),
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "en " + (dir / "data/Macro.cfg").string()),
             1);
   for (int group = 1; group <= 21; ++group) {
     EXPECT_TRUE(state.macroTable().ListMacrosOfGroup(group).empty());
