@@ -4,12 +4,6 @@
 
 namespace n63k::cli {
 
-std::string Hex32(std::uint32_t value) {
-  char text[11];
-  std::snprintf(text, sizeof text, "0x%08x", value);
-  return text;
-}
-
 std::string Quoted(std::string_view text) {
   std::string out = "\"";
   for (const char c : text) {

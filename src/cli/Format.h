@@ -4,10 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace n63k::cli {
+#include "core/base/Hex.h"
 
-// "0x" and eight lowercase hexadecimal digits.
-std::string Hex32(std::uint32_t value);
+namespace n63k::cli {
 
 // A text in double quotes, with a backslash or a quote inside written with a
 // backslash before it and control characters as \n, \r, \t or \xNN.
