@@ -7,6 +7,14 @@
 
 namespace n63k {
 
+// Function codes that rules and encodings name.
+inline constexpr std::int32_t kFunctionClick = 1;
+inline constexpr std::int32_t kFunctionCombination = 5;
+inline constexpr std::int32_t kFunctionMacro = 6;
+inline constexpr std::int32_t kFunctionPcAction = 19;
+inline constexpr std::int32_t kFunctionDisable = 121;
+inline constexpr std::int32_t kFunctionSnipe = 142;
+
 // One function a control can have. Combinations (5), macros (6) and PC actions
 // (19) are not in the catalogue: their name and device word come from the
 // entry itself.

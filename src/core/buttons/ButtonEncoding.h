@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "core/buttons/ButtonEntry.h"
+#include "core/buttons/MouseWatchList.h"
+
+namespace n63k {
+
+// Where the worker put the macro of a button: the device macro slot (1-7) it
+// wrote the macro's image into, and the image's word count.
+struct DeviceMacro {
+  int slot;
+  std::size_t wordCount;
+};
+
+// The device word for the key matrix of button slot `slot` (0-6), or none when
+// the function has no word (the key-matrix word stays 0). A macro button has a
+// word only once its macro was written to the mouse (`macro`); a button whose
+// macro is missing from the table therefore gets none, like an unknown code.
+// A PC action keeps the slot's default word, so that the mouse still reports
+// the control and the computer can recognise the press.
+std::optional<std::uint32_t> EncodeButtonWord(int slot, const ButtonEntry& entry,
+                                              std::optional<DeviceMacro> macro);
+
+// Takes the slot's control off the watch list, and puts it back when the
+// computer carries out the slot's function (a PC action).
+void WatchButton(MouseWatchList& watchList, int slot, const ButtonEntry& entry);
+
+}  // namespace n63k

@@ -1,0 +1,39 @@
+#include "core/buttons/MouseWatchList.h"
+
+namespace n63k {
+
+void MouseWatchList::WatchMouseInput(std::uint32_t identity, bool remove) {
+  if (identity == 0) {
+    return;
+  }
+  if (remove) {
+    for (std::atomic<std::uint32_t>& entry : entries_) {
+      std::uint32_t expected = identity;
+      entry.compare_exchange_strong(expected, 0);
+    }
+    return;
+  }
+  if (IsWatched(identity)) {
+    return;
+  }
+  for (std::atomic<std::uint32_t>& entry : entries_) {
+    std::uint32_t expected = 0;
+    if (entry.compare_exchange_strong(expected, identity)) {
+      return;
+    }
+  }
+}
+
+bool MouseWatchList::IsWatched(std::uint32_t identity) const {
+  if (identity == 0) {
+    return false;
+  }
+  for (const std::atomic<std::uint32_t>& entry : entries_) {
+    if (entry.load() == identity) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace n63k

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+
+namespace n63k {
+
+// The mouse input identities whose presses the input hooks swallow and report,
+// so that the computer carries out the control's action. The worker changes
+// the list on its own thread while the hooks read it on theirs; each entry is
+// one atomic word, so a reader sees either the old or the new identity.
+class MouseWatchList {
+ public:
+  static constexpr std::size_t kEntryCount = 12;
+
+  // With `remove`, frees the entry holding `identity`; otherwise puts it into
+  // the first free entry unless it is listed already. A full list ignores it.
+  void WatchMouseInput(std::uint32_t identity, bool remove);
+
+  bool IsWatched(std::uint32_t identity) const;
+
+ private:
+  std::array<std::atomic<std::uint32_t>, kEntryCount> entries_{};  // 0 = free
+};
+
+}  // namespace n63k
