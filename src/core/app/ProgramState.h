@@ -3,6 +3,7 @@
 #include "core/app/Folders.h"
 #include "core/app/UserMessages.h"
 #include "core/i18n/TextTable.h"
+#include "core/macro/MacroTable.h"
 #include "core/store/ButtonMacroIds.h"
 #include "core/store/ProfileFiles.h"
 #include "core/store/ProfileTable.h"
@@ -28,12 +29,14 @@ class ProgramState {
   ProfileFiles& profileFiles() { return profileFiles_; }
   ProfileTable& profileTable() { return profileTable_; }
   ButtonMacroIds& buttonMacroIds() { return buttonMacroIds_; }
+  MacroTable& macroTable() { return macroTable_; }
 
  private:
   Folders folders_;
   UserMessages& messages_;
   Localisation localisation_;
   ButtonMacroIds buttonMacroIds_{};
+  MacroTable macroTable_;
   ProfileFiles profileFiles_;
   ProfileTable profileTable_;
 };

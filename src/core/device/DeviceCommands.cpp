@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstring>
 
+#include "core/macro/MacroEncoder.h"
+
 namespace n63k {
 namespace {
 
@@ -87,6 +89,20 @@ bool WriteKeyMatrix(CUSBDriver& link, const KeyMatrix& matrix) {
   std::array<std::uint8_t, sizeof(KeyMatrix)> block;
   std::memcpy(block.data(), matrix.data(), block.size());
   return link.WriteBlock(block);
+}
+
+MacroWrite WriteMacro(CUSBDriver& link, int slot, const MacroRecord& record) {
+  constexpr int kLastSlot = 7;
+  const MacroImage image = EncodeMacro(record);
+  if (slot < 0 || slot > kLastSlot) {
+    return {image.wordCount, false};
+  }
+  const std::uint8_t header[] = {0x13, kSet, static_cast<std::uint8_t>(slot), 0x00, 0x02};
+  if (!link.SendFeature(header)) {
+    return {image.wordCount, false};
+  }
+  link.clock().SleepMs(kMultiReportPauseMs);
+  return {image.wordCount, link.WriteBlock(image.bytes)};
 }
 
 }  // namespace n63k

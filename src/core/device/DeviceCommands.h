@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/device/CUSBDriver.h"
+#include "core/macro/MacroRecord.h"
 
 namespace n63k {
 
@@ -43,5 +44,13 @@ bool SetLedEffect(CUSBDriver& link, LedEffect effect);
 bool WriteDpiTable(CUSBDriver& link, const DpiBlock& block);
 bool WriteLedColours(CUSBDriver& link, const ColourBlock& block);
 bool WriteKeyMatrix(CUSBDriver& link, const KeyMatrix& matrix);
+
+struct MacroWrite {
+  std::size_t wordCount;  // of the encoded image, whether or not it was sent
+  bool sent;              // header and every data report were taken
+};
+// Encodes the macro and writes its image into device macro slot `slot`; a
+// slot above 7 gets nothing.
+MacroWrite WriteMacro(CUSBDriver& link, int slot, const MacroRecord& record);
 
 }  // namespace n63k

@@ -9,6 +9,7 @@
 
 #include "core/base/Clock.h"
 #include "core/device/HidTransport.h"
+#include "core/macro/MacroEncoder.h"
 
 namespace n63k {
 
@@ -25,7 +26,6 @@ class SimulatedMouse final : public HidTransport {
   };
 
   static constexpr int kMacroSlots = 7;
-  static constexpr std::size_t kMacroImageBytes = 512;
 
   // What the mouse holds; zero until something is written.
   struct Memory {

@@ -18,18 +18,17 @@ class DeviceBench {
   explicit DeviceBench(SimulatedMouse::Settings settings = {})
       : settings_(settings),
         mouse(clock, settings),
-        tracing(mouse, clock, [this](const TransferRecord& r) { records.push_back(r); }),
+        tracing(mouse, clock,
+                [this](const TransferRecord& r) {
+                  records.push_back(r);
+                  lines.push_back(TraceLine(r, 0));
+                }),
         link(tracing, clock) {
     mouse.Open();
   }
 
-  std::vector<std::string> Trace() const {
-    std::vector<std::string> lines;
-    for (const TransferRecord& r : records) {
-      lines.push_back(TraceLine(r, 0));
-    }
-    return lines;
-  }
+  // The trace lines of every report, and of whatever else a test adds.
+  const std::vector<std::string>& Trace() const { return lines; }
 
   // The trace line of a feature report whose bytes after the report ID start
   // with `hex`, the rest zero.
@@ -58,6 +57,7 @@ class DeviceBench {
  public:
   SimulatedMouse mouse;
   std::vector<TransferRecord> records;
+  std::vector<std::string> lines;
   TracingTransport tracing;
   CUSBDriver link;
 
