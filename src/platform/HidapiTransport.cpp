@@ -36,8 +36,7 @@ std::optional<std::vector<std::uint8_t>> ReadReportDescriptor(const char* path, 
   int size = 0;
   hidraw_report_descriptor descriptor{};
   std::optional<std::vector<std::uint8_t>> bytes;
-  if (::ioctl(fd, HIDIOCGRDESCSIZE, &size) == 0 && size >= 0 &&
-      size <= HID_MAX_DESCRIPTOR_SIZE) {
+  if (::ioctl(fd, HIDIOCGRDESCSIZE, &size) == 0 && size >= 0 && size <= HID_MAX_DESCRIPTOR_SIZE) {
     descriptor.size = static_cast<__u32>(size);
     if (::ioctl(fd, HIDIOCGRDESC, &descriptor) == 0) {
       bytes.emplace(descriptor.value, descriptor.value + size);
@@ -112,9 +111,8 @@ void HidapiTransport::Close() {
 }
 
 bool HidapiTransport::SendFeatureReport(std::span<const std::uint8_t> frame) {
-  return device_ != nullptr &&
-         hid_send_feature_report(device_, frame.data(), frame.size()) ==
-             static_cast<int>(frame.size());
+  return device_ != nullptr && hid_send_feature_report(device_, frame.data(), frame.size()) ==
+                                   static_cast<int>(frame.size());
 }
 
 bool HidapiTransport::GetFeatureReport(std::span<std::uint8_t> frame) {

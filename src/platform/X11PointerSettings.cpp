@@ -74,8 +74,8 @@ void SetSpeed(Display* display, std::int32_t speed) {
     }
     XFree(current);
     if (type == floatType && format == 32 && items == 1) {
-      XIChangeProperty(display, devices[i].deviceid, property, floatType, 32, PropModeReplace,
-                       data, 1);
+      XIChangeProperty(display, devices[i].deviceid, property, floatType, 32, PropModeReplace, data,
+                       1);
     }
   }
   XIFreeDeviceInfo(devices);
