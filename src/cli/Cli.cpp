@@ -18,6 +18,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   AddDefaultsCommand(app, context, status);
   AddProfilesCommand(app, context, status);
   AddShowCommand(app, context, status);
+  AddMacrosCommand(app, context, status);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

@@ -11,5 +11,6 @@ namespace n63k::cli {
 void AddDefaultsCommand(CLI::App& app, Context& context, int& status);
 void AddProfilesCommand(CLI::App& app, Context& context, int& status);
 void AddShowCommand(CLI::App& app, Context& context, int& status);
+void AddMacrosCommand(CLI::App& app, Context& context, int& status);
 
 }  // namespace n63k::cli

@@ -6,6 +6,7 @@
 
 #include "cli/StreamMessages.h"
 #include "core/app/ProgramState.h"
+#include "core/base/Clock.h"
 
 namespace n63k::cli {
 
@@ -25,6 +26,7 @@ class Context {
 
  private:
   StreamMessages messages_;
+  SystemClock clock_;
   std::unique_ptr<ProgramState> state_;
 };
 

@@ -6,6 +6,7 @@
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "core/base/Files.h"
+#include "core/macro/MacroTable.h"
 #include "core/store/ProfileRecord.h"
 #include "core/store/ProfileTable.h"
 
@@ -14,7 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kEmptyMacroTableBytes = 2052000;
 constexpr std::size_t kStatisticsBytes = 24;
 constexpr std::int32_t kLanguageEnglish = 2;
 constexpr std::int32_t kLanguageChinese = 1;
@@ -39,7 +39,7 @@ bool WriteDefaults(const fs::path& outDir, bool chinese, std::ostream& err) {
       ok = false;
     }
   };
-  write(outDir / "Macro.cfg", std::vector<std::uint8_t>(kEmptyMacroTableBytes, 0));
+  write(outDir / "Macro.cfg", MacroTable().Bytes());
   const std::int32_t language = chinese ? kLanguageChinese : kLanguageEnglish;
   write(outDir / "Language.cfg", BytesOf(language));
   write(outDir / "Sts.cfg", std::vector<std::uint8_t>(kStatisticsBytes, 0));

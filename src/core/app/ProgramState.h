@@ -2,7 +2,10 @@
 
 #include "core/app/Folders.h"
 #include "core/app/UserMessages.h"
+#include "core/base/Clock.h"
+#include "core/buttons/MouseWatchList.h"
 #include "core/i18n/TextTable.h"
+#include "core/macro/MacroStore.h"
 #include "core/macro/MacroTable.h"
 #include "core/store/ButtonMacroIds.h"
 #include "core/store/ProfileFiles.h"
@@ -14,13 +17,13 @@ namespace n63k {
 // to every page, the worker and the command-line tool.
 class ProgramState {
  public:
-  ProgramState(Folders folders, UserMessages& messages);
+  ProgramState(Folders folders, UserMessages& messages, Clock& clock);
   ProgramState(const ProgramState&) = delete;
   ProgramState& operator=(const ProgramState&) = delete;
 
   // What the start-up does with the stored settings: provision the data folder
-  // on first run, load the profile table and the current profile, and take
-  // the current profile's macros.
+  // on first run, load the macro table, load the profile table and the
+  // current profile, and take the current profile's macros.
   void LoadStoredSettings();
 
   const Folders& folders() const { return folders_; }
@@ -30,15 +33,20 @@ class ProgramState {
   ProfileTable& profileTable() { return profileTable_; }
   ButtonMacroIds& buttonMacroIds() { return buttonMacroIds_; }
   MacroTable& macroTable() { return macroTable_; }
+  MacroStore& macroStore() { return macroStore_; }
+  MouseWatchList& mouseWatchList() { return mouseWatchList_; }
 
  private:
   Folders folders_;
   UserMessages& messages_;
+  Clock& clock_;
   Localisation localisation_;
   ButtonMacroIds buttonMacroIds_{};
-  MacroTable macroTable_;
   ProfileFiles profileFiles_;
   ProfileTable profileTable_;
+  MacroTable macroTable_;
+  MacroStore macroStore_;
+  MouseWatchList mouseWatchList_;
 };
 
 }  // namespace n63k

@@ -22,9 +22,9 @@ constexpr std::uint8_t kMostDpiStages = 3;
 
 }  // namespace
 
-SyncWorker::SyncWorker(CUSBDriver& link, ProgramState& state, MouseWatchList& watchList,
-                       PointerSettings& pointer, SyncListener& listener)
-    : link_(link), state_(state), watchList_(watchList), pointer_(pointer), listener_(listener) {}
+SyncWorker::SyncWorker(CUSBDriver& link, ProgramState& state, PointerSettings& pointer,
+                       SyncListener& listener)
+    : link_(link), state_(state), pointer_(pointer), listener_(listener) {}
 
 SyncWorker::~SyncWorker() {
   Stop();
@@ -80,7 +80,7 @@ std::optional<SyncFailure> SyncWorker::WriteKeyMatrixWithMacros(const ProfileRec
   int nextMacroSlot = 1;
   for (int slot = 0; slot < kButtonCount; ++slot) {
     const ButtonEntry& entry = record.buttons[slot];
-    WatchButton(watchList_, slot, entry);
+    WatchButton(state_.mouseWatchList(), slot, entry);
     listener_.OnSyncProgress(7 * slot);
     std::optional<DeviceMacro> macro;
     if (entry.functionCode == kFunctionMacro) {

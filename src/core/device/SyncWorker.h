@@ -6,7 +6,6 @@
 
 #include "core/app/ProgramState.h"
 #include "core/base/ManualResetEvent.h"
-#include "core/buttons/MouseWatchList.h"
 #include "core/device/CUSBDriver.h"
 #include "core/device/PointerSettings.h"
 #include "core/device/SyncFailure.h"
@@ -30,8 +29,8 @@ class SyncListener {
 // program idle again once it has handled the outcome.
 class SyncWorker {
  public:
-  SyncWorker(CUSBDriver& link, ProgramState& state, MouseWatchList& watchList,
-             PointerSettings& pointer, SyncListener& listener);
+  SyncWorker(CUSBDriver& link, ProgramState& state, PointerSettings& pointer,
+             SyncListener& listener);
   ~SyncWorker();
   SyncWorker(const SyncWorker&) = delete;
   SyncWorker& operator=(const SyncWorker&) = delete;
@@ -54,7 +53,6 @@ class SyncWorker {
 
   CUSBDriver& link_;
   ProgramState& state_;
-  MouseWatchList& watchList_;
   PointerSettings& pointer_;
   SyncListener& listener_;
 

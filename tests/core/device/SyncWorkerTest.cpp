@@ -203,15 +203,15 @@ TEST(SyncWorker, SevenMacroButtons) {
 
 TEST(SyncWorker, APcActionKeepsTheNativeWordAndIsWatched) {
   WorkerBench bench;
-  bench.watchList.WatchMouseInput(0x0201, false);  // left, from an earlier write
+  bench.state.mouseWatchList().WatchMouseInput(0x0201, false);  // left, from an earlier write
   bench.Record().buttons[2].functionCode = kFunctionPcAction;
   bench.Record().buttons[5].functionCode = kFunctionPcAction;
   ASSERT_EQ(bench.Write(), std::nullopt);
   EXPECT_EQ(bench.mouse.memory().keyMatrix[1], 0x00F10001u);
   EXPECT_EQ(bench.mouse.memory().keyMatrix[14], 0x00010004u);
-  EXPECT_TRUE(bench.watchList.IsWatched(0x0204));
-  EXPECT_TRUE(bench.watchList.IsWatched(0x20A01));
-  EXPECT_FALSE(bench.watchList.IsWatched(0x0201));
+  EXPECT_TRUE(bench.state.mouseWatchList().IsWatched(0x0204));
+  EXPECT_TRUE(bench.state.mouseWatchList().IsWatched(0x20A01));
+  EXPECT_FALSE(bench.state.mouseWatchList().IsWatched(0x0201));
   EXPECT_EQ(bench.clock.NowMs(), 1100u);
 }
 

@@ -63,12 +63,12 @@ class WorkerBench : public DeviceBench {
  public:
   explicit WorkerBench(SimulatedMouse::Settings settings = {})
       : DeviceBench(settings),
-        state({dir / "program", dir / "data"}, messages),
+        state({dir / "program", dir / "data"}, messages, clock),
         pointer(ignored, clock,
                 [this](std::uint64_t at, const PointerValues& values) {
                   lines.push_back(PointerTraceLine(at, values, 0));
                 }),
-        worker(link, state, watchList, pointer, listener) {
+        worker(link, state, pointer, listener) {
     BuildDefaultProfile(state.profileFiles().Current(), false);
     worker.Start();
   }
@@ -89,7 +89,6 @@ class WorkerBench : public DeviceBench {
   ProgramState state;
   IgnoredPointerSettings ignored;
   TracingPointerSettings pointer;
-  MouseWatchList watchList;
   RecordingListener listener;
   SyncWorker worker;
 };

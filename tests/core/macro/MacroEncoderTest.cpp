@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/macro/MacroEncoder.h"
+#include "support/Macros.h"
 
 namespace n63k {
 namespace {
@@ -18,13 +19,7 @@ constexpr MacroEvent Wait(std::uint32_t ms) {
 }
 
 MacroRecord Record(std::uint32_t loopCount, const std::vector<MacroEvent>& events) {
-  MacroRecord record{};
-  record.size = sizeof(MacroRecord);
-  record.magic = kMacroMagic;
-  record.loopCount = loopCount;
-  record.eventCount = static_cast<std::uint32_t>(events.size());
-  std::copy(events.begin(), events.end(), record.events);
-  return record;
+  return test::StoredMacro(1, "m", events, loopCount);
 }
 
 // `image` is the start of the image, worked out by hand; every later byte is 0.

@@ -6,22 +6,12 @@
 
 #include "core/base/Utf.h"
 #include "core/macro/MacroTable.h"
+#include "support/Macros.h"
 
 namespace n63k {
 namespace {
 
-MacroRecord Macro(std::uint32_t identifier, std::string_view name = "m",
-                  std::vector<MacroEvent> events = {MakeEvent(MacroEventKind::kKeyDown, 0x41)}) {
-  MacroRecord record{};
-  record.size = 4104;
-  record.magic = kMacroMagic;
-  record.identifier = identifier;
-  record.loopCount = 1;
-  record.eventCount = static_cast<std::uint32_t>(events.size());
-  std::copy(events.begin(), events.end(), record.events);
-  SetFixedText(record.name, name);
-  return record;
-}
+using test::StoredMacro;
 
 // A table whose slots hold the given records, as a file would give them.
 MacroTable TableWith(const std::map<std::size_t, MacroRecord>& slots) {
@@ -48,31 +38,31 @@ TEST(MacroTable, StartsEmpty) {
 }
 
 TEST(MacroTable, StoresIntoTheFirstFreeSlot) {
-  MacroTable table = TableWith({{0, Macro(0x15000001)}, {2, Macro(0x15000003)}});
-  ASSERT_TRUE(table.PutMacro(Macro(0x15000002)));
+  MacroTable table = TableWith({{0, StoredMacro(0x15000001)}, {2, StoredMacro(0x15000003)}});
+  ASSERT_TRUE(table.PutMacro(StoredMacro(0x15000002)));
   EXPECT_EQ(SlotOf(table, table.FindMacro(0x15000002)), 1u);
-  ASSERT_TRUE(table.PutMacro(Macro(0x15000004)));
+  ASSERT_TRUE(table.PutMacro(StoredMacro(0x15000004)));
   EXPECT_EQ(SlotOf(table, table.FindMacro(0x15000004)), 3u);
 }
 
 TEST(MacroTable, StoresByIdentifierBeforeAFreeSlot) {
-  MacroTable table = TableWith({{5, Macro(0x03000007, "old")}});
-  ASSERT_TRUE(table.PutMacro(Macro(0x03000007, "new")));
+  MacroTable table = TableWith({{5, StoredMacro(0x03000007, "old")}});
+  ASSERT_TRUE(table.PutMacro(StoredMacro(0x03000007, "new")));
   EXPECT_EQ(SlotOf(table, table.FindMacro(0x03000007)), 5u);
   EXPECT_EQ(FixedText(table.Slots()[5].name), "new");
   EXPECT_EQ(table.Slots()[0].magic, 0u);
 }
 
 TEST(MacroTable, StoringZeroesTheEventsPastTheCount) {
-  MacroTable table = TableWith({{0, Macro(7, "m", std::vector<MacroEvent>(10, 0xC0000041))}});
-  ASSERT_TRUE(table.PutMacro(Macro(7)));
+  MacroTable table = TableWith({{0, StoredMacro(7, "m", std::vector<MacroEvent>(10, 0xC0000041))}});
+  ASSERT_TRUE(table.PutMacro(StoredMacro(7)));
   EXPECT_EQ(table.Slots()[0].eventCount, 1u);
   EXPECT_EQ(table.Slots()[0].events[1], 0u);
   EXPECT_EQ(table.Slots()[0].events[9], 0u);
 }
 
 TEST(MacroTable, StoringNeverClaimsMoreEventsThanTheRecordHolds) {
-  MacroRecord record = Macro(7);
+  MacroRecord record = StoredMacro(7);
   record.eventCount = 5000;
   MacroTable table;
   ASSERT_TRUE(table.PutMacro(record));
@@ -88,7 +78,7 @@ struct RefusedCase {
 class RefusedRecordTest : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedRecordTest, ChangesNothing) {
-  MacroRecord record = Macro(0x01000001);
+  MacroRecord record = StoredMacro(0x01000001);
   record.size = GetParam().size;
   record.magic = GetParam().magic;
   MacroTable table;
@@ -102,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Records, RefusedRecordTest,
                                            RefusedCase{"wrong magic mark", 4104, 0xE8E90010}));
 
 TEST(MacroTable, AcceptsAnyLowHalfOfTheMagic) {
-  MacroRecord record = Macro(0x01000001);
+  MacroRecord record = StoredMacro(0x01000001);
   record.magic = 0xE8E80000;
   MacroTable table;
   EXPECT_TRUE(table.PutMacro(record));
@@ -111,24 +101,24 @@ TEST(MacroTable, AcceptsAnyLowHalfOfTheMagic) {
 TEST(MacroTable, FullTableRefusesANewIdentifierButReplacesAKnownOne) {
   std::map<std::size_t, MacroRecord> slots;
   for (std::size_t i = 0; i < kMacroSlotCount; ++i) {
-    slots[i] = Macro(0x15000000 + static_cast<std::uint32_t>(i));
+    slots[i] = StoredMacro(0x15000000 + static_cast<std::uint32_t>(i));
   }
   MacroTable table = TableWith(slots);
-  EXPECT_FALSE(table.PutMacro(Macro(0x15FFFFFF)));
+  EXPECT_FALSE(table.PutMacro(StoredMacro(0x15FFFFFF)));
   EXPECT_EQ(table.FindMacro(0x15FFFFFF), nullptr);
-  EXPECT_TRUE(table.PutMacro(Macro(0x15000063, "again")));
+  EXPECT_TRUE(table.PutMacro(StoredMacro(0x15000063, "again")));
   EXPECT_EQ(FixedText(table.Slots()[0x63].name), "again");
 }
 
 TEST(MacroTable, DamagedSlotIsUnlistedButFoundReplacedAndCleared) {
-  MacroRecord damaged = Macro(0x02000009, "damaged");
+  MacroRecord damaged = StoredMacro(0x02000009, "damaged");
   damaged.size = 12;
   damaged.magic = 0x12345678;
   MacroTable table = TableWith({{3, damaged}});
   EXPECT_TRUE(table.ListMacrosOfGroup(2).empty());
   EXPECT_EQ(SlotOf(table, table.FindMacro(0x02000009)), 3u);
 
-  ASSERT_TRUE(table.PutMacro(Macro(0x02000009, "repaired")));
+  ASSERT_TRUE(table.PutMacro(StoredMacro(0x02000009, "repaired")));
   EXPECT_EQ(SlotOf(table, table.FindMacro(0x02000009)), 3u);
   EXPECT_EQ(table.Slots()[3].size, 4104u);
   EXPECT_EQ(table.Slots()[3].magic, kMacroMagic);
@@ -142,23 +132,23 @@ TEST(MacroTable, SlotWithAnyMagicIsNotFree) {
   MacroRecord damaged{};
   damaged.magic = 0x00000001;
   MacroTable table = TableWith({{0, damaged}});
-  ASSERT_TRUE(table.PutMacro(Macro(0x01000001)));
+  ASSERT_TRUE(table.PutMacro(StoredMacro(0x01000001)));
   EXPECT_EQ(SlotOf(table, table.FindMacro(0x01000001)), 1u);
   EXPECT_EQ(table.Slots()[0].magic, 1u);
 }
 
 TEST(MacroTable, ListsEachGroupInSlotOrder) {
-  MacroRecord sizeOnly = Macro(0x03000004, "size only");
+  MacroRecord sizeOnly = StoredMacro(0x03000004, "size only");
   sizeOnly.magic = 0;
-  MacroRecord magicOnly = Macro(0x03000005, "magic only");
+  MacroRecord magicOnly = StoredMacro(0x03000005, "magic only");
   magicOnly.size = 0;
-  MacroTable table = TableWith({{0, Macro(0x03000002, "b")},
-                                {1, Macro(0x04000001, "other group")},
-                                {2, Macro(0x03000001, "a")},
+  MacroTable table = TableWith({{0, StoredMacro(0x03000002, "b")},
+                                {1, StoredMacro(0x04000001, "other group")},
+                                {2, StoredMacro(0x03000001, "a")},
                                 {3, sizeOnly},
                                 {4, magicOnly},
-                                {5, Macro(0x00000009, "no group")},
-                                {6, Macro(0x16000009, "past the groups")}});
+                                {5, StoredMacro(0x00000009, "no group")},
+                                {6, StoredMacro(0x16000009, "past the groups")}});
   const std::vector<MacroListItem> items = table.ListMacrosOfGroup(3);
   ASSERT_EQ(items.size(), 4u);
   EXPECT_EQ(items[0].identifier, 0x03000002u);
@@ -175,7 +165,7 @@ TEST(MacroTable, ListsEachGroupInSlotOrder) {
 }
 
 TEST(MacroTable, ClearsOnlyTheFirstSlotWithTheIdentifier) {
-  MacroTable table = TableWith({{1, Macro(9, "first")}, {4, Macro(9, "second")}});
+  MacroTable table = TableWith({{1, StoredMacro(9, "first")}, {4, StoredMacro(9, "second")}});
   table.ClearMacro(9);
   EXPECT_EQ(table.Slots()[1].size, 0u);
   EXPECT_EQ(SlotOf(table, table.FindMacro(9)), 4u);
@@ -184,19 +174,19 @@ TEST(MacroTable, ClearsOnlyTheFirstSlotWithTheIdentifier) {
 }
 
 TEST(MacroTable, SendsOnlyARecordThatIsNotEmpty) {
-  MacroRecord sizeless = Macro(0x05000001);
+  MacroRecord sizeless = StoredMacro(0x05000001);
   sizeless.size = 0;
-  MacroTable table = TableWith({{0, sizeless}, {1, Macro(0x05000002)}});
+  MacroTable table = TableWith({{0, sizeless}, {1, StoredMacro(0x05000002)}});
   EXPECT_EQ(table.FindMacroToSend(0x05000001), nullptr);
   EXPECT_EQ(SlotOf(table, table.FindMacroToSend(0x05000002)), 1u);
   EXPECT_EQ(table.FindMacroToSend(0x05000003), nullptr);
 }
 
 TEST(MacroTable, FillReadsAShortOrLongImage) {
-  const MacroRecord record = Macro(0x01000001, "short");
+  const MacroRecord record = StoredMacro(0x01000001, "short");
   std::vector<std::uint8_t> bytes(sizeof record);
   std::memcpy(bytes.data(), &record, sizeof record);
-  MacroTable table = TableWith({{7, Macro(0x01000002)}});
+  MacroTable table = TableWith({{7, StoredMacro(0x01000002)}});
   table.Fill(bytes);
   EXPECT_EQ(FixedText(table.Slots()[0].name), "short");
   EXPECT_EQ(table.Slots()[7].magic, 0u);

@@ -1,0 +1,92 @@
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "cli/Cli.h"
+#include "cli/Commands.h"
+#include "cli/Format.h"
+#include "core/base/Utf.h"
+#include "core/buttons/KeyNames.h"
+#include "core/macro/MacroEncoder.h"
+
+namespace n63k::cli {
+namespace {
+
+constexpr std::size_t kImageBytesPerLine = 16;
+
+std::string KeyText(std::uint32_t value) {
+  const std::string_view name = GetMacroKeyName(value);
+  return name.empty() ? Hex32(value) : std::string(name);
+}
+
+void PrintEvent(std::ostream& out, MacroEvent event) {
+  const std::uint32_t value = EventValue(event);
+  out << "  ";
+  switch (EventKind(event)) {
+    case static_cast<std::uint8_t>(MacroEventKind::kKeyDown):
+      out << "down " << KeyText(value);
+      break;
+    case static_cast<std::uint8_t>(MacroEventKind::kKeyUp):
+      out << "up " << KeyText(value);
+      break;
+    case static_cast<std::uint8_t>(MacroEventKind::kDelay):
+      out << "delay " << value << " ms";
+      break;
+    default:
+      out << "other " << Hex32(event);
+      break;
+  }
+  out << '\n';
+}
+
+void PrintMacros(std::ostream& out, const MacroTable& table) {
+  for (const MacroRecord& record : table.Slots()) {
+    if (!HoldsMacro(record)) {
+      continue;
+    }
+    const std::span<const MacroEvent> events = EventsOf(record);
+    out << MacroGroup(record.identifier) << ' ' << Hex32(record.identifier) << ' '
+        << record.loopCount << ' ' << events.size() << ' ' << Quoted(FixedText(record.name))
+        << '\n';
+    for (const MacroEvent event : events) {
+      PrintEvent(out, event);
+    }
+  }
+}
+
+void PrintImage(std::ostream& out, const MacroImage& image) {
+  for (std::size_t i = 0; i < image.bytes.size(); ++i) {
+    char text[3];
+    std::snprintf(text, sizeof text, "%02x", image.bytes[i]);
+    out << text << ((i + 1) % kImageBytesPerLine == 0 ? '\n' : ' ');
+  }
+  out << "words: " << image.wordCount << '\n';
+}
+
+}  // namespace
+
+void AddMacrosCommand(CLI::App& app, Context& context, int& status) {
+  auto* command =
+      app.add_subcommand("macros", "List the stored macros, or show one macro's device image");
+  auto encode = std::make_shared<std::optional<std::uint32_t>>();
+  command->add_option("--encode", *encode, "Macro identifier, 0x-prefixed hexadecimal or decimal");
+  command->callback([&context, &status, encode] {
+    const MacroTable& table = context.State().macroTable();
+    if (!encode->has_value()) {
+      PrintMacros(context.out, table);
+      status = kExitOk;
+      return;
+    }
+    // The macro the mouse would be sent for a button with this identifier.
+    const MacroRecord* record = table.FindMacroToSend(**encode);
+    if (record == nullptr) {
+      context.err << "n63kctl: no macro " << Hex32(**encode) << " in the macro table\n";
+      status = kExitFailure;
+      return;
+    }
+    PrintImage(context.out, EncodeMacro(*record));
+    status = kExitOk;
+  });
+}
+
+}  // namespace n63k::cli
