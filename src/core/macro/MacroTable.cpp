@@ -22,7 +22,9 @@ std::span<const std::uint8_t> MacroTable::Bytes() const {
 
 void MacroTable::Fill(std::span<const std::uint8_t> bytes) {
   std::memset(slots_->data(), 0, sizeof(MacroSlots));
-  std::memcpy(slots_->data(), bytes.data(), std::min(bytes.size(), sizeof(MacroSlots)));
+  if (!bytes.empty()) {
+    std::memcpy(slots_->data(), bytes.data(), std::min(bytes.size(), sizeof(MacroSlots)));
+  }
 }
 
 bool MacroTable::PutMacro(const MacroRecord& record) {
