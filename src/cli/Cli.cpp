@@ -6,20 +6,28 @@
 
 namespace n63k::cli {
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  Context context(out, err);
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           DeviceEnvironment environment) {
+  Context context(out, err, environment);
   int status = kExitOk;
 
   CLI::App app("Configures the Korvu N63K gaming mouse.", "n63kctl");
   app.require_subcommand(1);
   app.option_defaults()->always_capture_default();
   app.add_option("--data", context.dataFolder, "Data folder (default: the program's own)");
+  app.add_flag("--simulate", context.simulate,
+               "Use the simulated mouse (also with N63K_DEVICE=simulated)");
+  app.add_option("--simulate-fail", context.simulateFail,
+                 "Use the simulated mouse, which refuses the N-th report it is sent")
+      ->check(CLI::PositiveNumber);
 
   AddDefaultsCommand(app, context, status);
   AddLangCommand(app, context, status);
   AddProfilesCommand(app, context, status);
   AddShowCommand(app, context, status);
   AddMacrosCommand(app, context, status);
+  AddVersionCommand(app, context, status);
+  AddApplyCommand(app, context, status);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

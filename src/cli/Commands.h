@@ -13,5 +13,7 @@ void AddLangCommand(CLI::App& app, Context& context, int& status);
 void AddProfilesCommand(CLI::App& app, Context& context, int& status);
 void AddShowCommand(CLI::App& app, Context& context, int& status);
 void AddMacrosCommand(CLI::App& app, Context& context, int& status);
+void AddVersionCommand(CLI::App& app, Context& context, int& status);
+void AddApplyCommand(CLI::App& app, Context& context, int& status);
 
 }  // namespace n63k::cli

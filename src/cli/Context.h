@@ -7,19 +7,42 @@
 #include "cli/StreamMessages.h"
 #include "core/app/ProgramState.h"
 #include "core/base/Clock.h"
+#include "core/device/HidTransport.h"
+#include "core/device/PointerSettings.h"
+#include "core/device/SimulatedMouse.h"
 
 namespace n63k::cli {
+
+// What the device commands reach instead of the system's, for tests; each
+// null entry means the system's own.
+struct DeviceEnvironment {
+  Clock* clock = nullptr;
+  SimulatedMouse* simulatedMouse = nullptr;  // used by --simulate
+  HidTransport* realMouse = nullptr;         // used instead of hidapi
+  PointerSettings* pointer = nullptr;        // used instead of the X display's
+};
 
 // What every command shares: the output streams, the global options, and the
 // program's settings loaded on first use as the window program loads them.
 class Context {
  public:
-  Context(std::ostream& output, std::ostream& errors)
-      : out(output), err(errors), messages_(errors) {}
+  Context(std::ostream& output, std::ostream& errors, DeviceEnvironment devices = {})
+      : out(output),
+        err(errors),
+        environment(devices),
+        messages_(errors),
+        startMs_(clock().NowMs()) {}
 
   std::ostream& out;
   std::ostream& err;
+  const DeviceEnvironment environment;
   std::filesystem::path dataFolder;  // empty: the default data folder
+  bool simulate = false;             // --simulate
+  int simulateFail = 0;              // --simulate-fail N: refuse report N; 0 none
+
+  Clock& clock() { return environment.clock != nullptr ? *environment.clock : clock_; }
+  // When the command started, on `clock()`.
+  std::uint64_t StartMs() const { return startMs_; }
 
   // Provisions and loads the data folder on the first call.
   ProgramState& State();
@@ -28,6 +51,7 @@ class Context {
   StreamMessages messages_;
   SystemClock clock_;
   std::unique_ptr<ProgramState> state_;
+  std::uint64_t startMs_;
 };
 
 }  // namespace n63k::cli

@@ -25,12 +25,6 @@ const char* ShortEscape(char c) {
 
 }  // namespace
 
-std::string Hex32(std::uint32_t value) {
-  char text[11];
-  std::snprintf(text, sizeof text, "0x%08x", value);
-  return text;
-}
-
 std::string OneLine(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -4,10 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace n63k::cli {
+#include "core/base/Hex.h"
 
-// "0x" and eight lowercase hexadecimal digits.
-std::string Hex32(std::uint32_t value);
+namespace n63k::cli {
 
 // A text on one line: a backslash, line feed, carriage return or tab written
 // \\, \n, \r or \t.

@@ -1,0 +1,115 @@
+#include <condition_variable>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+#include "cli/Cli.h"
+#include "cli/CliDevice.h"
+#include "cli/Commands.h"
+#include "core/base/TextFormat.h"
+#include "core/device/SyncWorker.h"
+#include "core/store/ProfileImport.h"
+
+namespace n63k::cli {
+namespace {
+
+// Waits for the outcome of the one write the command asks for.
+class OutcomeWaiter final : public SyncListener {
+ public:
+  void OnSyncProgress(int) override {}
+  void OnSyncDone() override { Finish(std::nullopt); }
+  void OnSyncFailed(SyncFailure failure) override { Finish(failure); }
+
+  // No value after success.
+  std::optional<SyncFailure> Wait() {
+    std::unique_lock lock(mutex_);
+    finished_.wait(lock, [this] { return done_; });
+    return failure_;
+  }
+
+ private:
+  void Finish(std::optional<SyncFailure> failure) {
+    {
+      const std::lock_guard lock(mutex_);
+      failure_ = failure;
+      done_ = true;
+    }
+    finished_.notify_all();
+  }
+
+  std::mutex mutex_;
+  std::condition_variable finished_;
+  std::optional<SyncFailure> failure_;
+  bool done_ = false;
+};
+
+struct ApplyOptions {
+  std::optional<int> profile;
+  std::optional<std::filesystem::path> from;
+  bool trace = false;
+};
+
+// Picks the record to write as the window program would: a profile switch or
+// an import replaces the current one first.
+bool ChooseRecord(Context& context, const ApplyOptions& options) {
+  ProgramState& state = context.State();
+  if (options.profile && !state.profileTable().SwitchProfile(*options.profile - 1)) {
+    context.err << "n63kctl: profile " << *options.profile << " could not be loaded\n";
+    return false;
+  }
+  if (options.from) {
+    const auto record = ReadImportedProfile(*options.from);
+    if (!record) {
+      context.err << FormatText("%s is an invaild Profile!", options.from->string()) << '\n';
+      return false;
+    }
+    state.profileFiles().Current() = *record;
+  }
+  return true;
+}
+
+int Apply(Context& context, const ApplyOptions& options) {
+  if (!ChooseRecord(context, options)) {
+    return kExitFailure;
+  }
+  ProgramState& state = context.State();
+  CliDevice device(context, options.trace);
+  if (!device.Open()) {
+    return kExitFailure;
+  }
+  OutcomeWaiter waiter;
+  std::optional<SyncFailure> failure;
+  {
+    SyncWorker worker(device.link(), state, device.pointer(), waiter);
+    worker.Start();
+    worker.RequestSync();
+    failure = waiter.Wait();
+  }
+  int status = kExitOk;
+  if (failure) {
+    context.err << SyncFailureText(*failure);
+    status = kExitFailure;
+  } else {
+    state.profileTable().SaveProfileTable();
+  }
+  if (const SimulatedMouse* simulated = device.simulated()) {
+    simulated->Print(context.out);
+  }
+  return status;
+}
+
+}  // namespace
+
+void AddApplyCommand(CLI::App& app, Context& context, int& status) {
+  auto* command = app.add_subcommand("apply", "Write the current profile to the mouse and save it");
+  auto options = std::make_shared<ApplyOptions>();
+  auto* profile = command->add_option("--profile", options->profile, "Switch to profile N first")
+                      ->check(CLI::Range(1, kProfileCount));
+  command->add_option("--from", options->from, "Write this profile file instead")
+      ->excludes(profile);
+  command->add_flag("--trace", options->trace, "Print every transfer as it happens");
+  command->callback([&context, &status, options] { status = Apply(context, *options); });
+}
+
+}  // namespace n63k::cli

@@ -1,0 +1,89 @@
+#include "cli/CliDevice.h"
+
+#include <cstdlib>
+#include <string_view>
+
+#include "core/device/TracingPointerSettings.h"
+#include "platform/HidapiTransport.h"
+#include "platform/X11PointerSettings.h"
+
+namespace n63k::cli {
+namespace {
+
+constexpr char kUdevRule[] = "70-korvu-n63k.rules";
+
+bool SimulatedByEnvironment() {
+  const char* device = std::getenv("N63K_DEVICE");
+  return device != nullptr && std::string_view(device) == "simulated";
+}
+
+}  // namespace
+
+CliDevice::CliDevice(Context& context, bool trace) : context_(context) {
+  HidTransport* transport = nullptr;
+  if (context.simulate || context.simulateFail > 0 || SimulatedByEnvironment()) {
+    simulated_ = context.environment.simulatedMouse;
+    if (simulated_ == nullptr) {
+      ownSimulated_ = std::make_unique<SimulatedMouse>(context.clock());
+      simulated_ = ownSimulated_.get();
+    }
+    if (context.simulateFail > 0) {
+      simulated_->RefuseReport(context.simulateFail);
+    }
+    transport = simulated_;
+  } else if (context.environment.realMouse != nullptr) {
+    transport = context.environment.realMouse;
+  } else {
+    ownTransport_ = std::make_unique<HidapiTransport>();
+    transport = ownTransport_.get();
+  }
+
+  pointer_ = context.environment.pointer;
+  if (pointer_ == nullptr) {
+    ownPointer_ = std::make_unique<X11PointerSettings>();
+    pointer_ = ownPointer_.get();
+  }
+
+  if (trace) {
+    const std::uint64_t start = context.StartMs();
+    std::ostream& out = context.out;
+    tracing_ = std::make_unique<TracingTransport>(*transport, context.clock(),
+                                                  [&out, start](const TransferRecord& record) {
+                                                    out << TraceLine(record, start) << std::endl;
+                                                  });
+    transport = tracing_.get();
+    tracingPointer_ = std::make_unique<TracingPointerSettings>(
+        *pointer_, context.clock(), [&out, start](std::uint64_t at, const PointerValues& values) {
+          out << PointerTraceLine(at, values, start) << std::endl;
+        });
+    pointer_ = tracingPointer_.get();
+  }
+  link_ = std::make_unique<CUSBDriver>(*transport, context.clock());
+}
+
+CliDevice::~CliDevice() {
+  link_->Close();
+}
+
+bool CliDevice::Open() {
+  const OpenResult result = link_->Prepare() ? link_->Open() : OpenResult::kNotFound;
+  switch (result) {
+    case OpenResult::kOpened:
+      return true;
+    case OpenResult::kNotFound:
+      context_.err << "The N63K gaming mouse cannot be found.\n";
+      return false;
+    case OpenResult::kNoPermission:
+      context_.err << "n63kctl: the N63K gaming mouse is connected (" << link_->DevicePath()
+                   << "), but this user may not open it.\n"
+                   << "Give the logged-in user access with the program's udev rule, then unplug "
+                      "the mouse and plug it in again:\n"
+                   << "  sudo cp '" << (RunningProgramFolder() / kUdevRule).string()
+                   << "' /etc/udev/rules.d/\n"
+                   << "  sudo udevadm control --reload\n";
+      return false;
+  }
+  return false;
+}
+
+}  // namespace n63k::cli

@@ -1,0 +1,58 @@
+#include "core/device/CUSBDriver.h"
+
+#include <algorithm>
+#include <array>
+
+namespace n63k {
+
+bool CUSBDriver::SendFeature(std::span<const std::uint8_t> command) {
+  const std::size_t length = transport_.ReportLength();
+  if (command.size() > length) {
+    return false;
+  }
+  std::vector<std::uint8_t> frame(length + 1, 0);
+  frame[0] = transport_.ReportId();
+  std::copy(command.begin(), command.end(), frame.begin() + 1);
+  return transport_.SendFeatureReport(frame);
+}
+
+std::optional<std::vector<std::uint8_t>> CUSBDriver::ReadFeature() {
+  std::vector<std::uint8_t> frame(transport_.ReportLength() + 1, 0);
+  frame[0] = transport_.ReportId();
+  if (!transport_.GetFeatureReport(frame)) {
+    return std::nullopt;
+  }
+  return frame;
+}
+
+bool CUSBDriver::WriteChunk(std::span<const std::uint8_t, kChunkBytes> chunk) {
+  std::array<std::uint8_t, kChunkBytes + 1> frame{};
+  frame[0] = transport_.ReportId();
+  std::copy(chunk.begin(), chunk.end(), frame.begin() + 1);
+  const WriteResult result = transport_.WriteOutputReport(frame);
+  clock_.SleepMs(kChunkPauseMs);
+  switch (result) {
+    case WriteResult::kDone:
+      return true;
+    case WriteResult::kPending:
+      return transport_.WaitPendingWrite(kPendingWriteLimitMs);
+    case WriteResult::kFailed:
+      return false;
+  }
+  return false;
+}
+
+bool CUSBDriver::WriteBlock(std::span<const std::uint8_t> data) {
+  if (data.size() % kChunkBytes != 0) {
+    return false;
+  }
+  for (std::size_t at = 0; at < data.size(); at += kChunkBytes) {
+    clock_.SleepMs(kChunkPauseMs);
+    if (!WriteChunk(data.subspan(at).first<kChunkBytes>())) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace n63k

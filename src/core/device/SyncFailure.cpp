@@ -1,0 +1,27 @@
+#include "core/device/SyncFailure.h"
+
+namespace n63k {
+
+std::string_view SyncFailureText(SyncFailure failure) {
+  switch (failure) {
+    case SyncFailure::kKeyMatrix:
+      return "write mousekey metix fail.\n";
+    case SyncFailure::kLedColour:
+      return "Write mouse LED color failed.\n";
+    case SyncFailure::kLedEffect:
+      return "Write mouse effect failed.\n";
+    case SyncFailure::kLedColours:
+      return "Write LED color123 failed.\n";
+    case SyncFailure::kProximity:
+      return "Write mouse touch failed.\n";
+    case SyncFailure::kDpi:
+      return "Write mouse DPI failed.\n";
+    case SyncFailure::kMacro:
+      return "Write mouse macro failed.\n";
+    case SyncFailure::kPollingRate:
+      return "Write mouse report rate failed.\n";
+  }
+  return {};
+}
+
+}  // namespace n63k

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string_view>
+
+namespace n63k {
+
+// Why a write of the profile to the mouse ended: the step that failed.
+enum class SyncFailure {
+  kKeyMatrix = 0,
+  kLedColour = 1,
+  kLedEffect = 2,
+  kLedColours = 3,
+  kProximity = 4,
+  kDpi = 5,
+  kMacro = 6,
+  kPollingRate = 7,
+};
+
+// The text shown for a failure; it ends with a line break.
+std::string_view SyncFailureText(SyncFailure failure);
+
+}  // namespace n63k

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+struct _XDisplay;
+
+namespace n63k::test {
+
+// Reads and prepares what the pointer settings change on an X display, kept
+// apart from the tests because Xlib's macros clash with GoogleTest.
+class XProbe {
+ public:
+  explicit XProbe(const std::string& display);
+  ~XProbe();
+  XProbe(const XProbe&) = delete;
+  XProbe& operator=(const XProbe&) = delete;
+
+  bool connected() const { return display_ != nullptr; }
+
+  struct Acceleration {
+    int numerator;
+    int denominator;
+    int threshold;
+  };
+  Acceleration PointerAcceleration();
+
+  // The XTEST slave pointer and keyboard every X server has.
+  int TestPointer();
+  int TestKeyboard();
+
+  // Gives a device the libinput speed property, as libinput devices have it.
+  void SetSpeedProperty(int device, float value);
+  std::optional<float> SpeedProperty(int device);
+
+ private:
+  int DeviceId(int use);
+
+  _XDisplay* display_;
+};
+
+}  // namespace n63k::test
