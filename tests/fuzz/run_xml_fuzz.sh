@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds the XML reader's libFuzzer target with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs it. Not part of the test suite; needs
-# the Debian packages clang-14 and libclang-rt-14-dev.
+# UndefinedBehaviorSanitizer and runs it. Not part of the test suite.
 # Usage: tests/fuzz/run_xml_fuzz.sh [seconds]   (default 60)
 # Inputs found go to build-fuzz/corpus; a crash, hang or sanitizer report
 # stops the run and leaves its input in build-fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds="${1:-60}"
+./scripts/deps clang-14 libclang-rt-14-dev
 out=build-fuzz
 mkdir -p "$out/corpus"
 
