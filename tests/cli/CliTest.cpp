@@ -1,33 +1,23 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sstream>
-
 #include "cli/Cli.h"
 #include "core/store/ProfileRecord.h"
 #include "core/store/ProfileTable.h"
+#include "support/CliRun.h"
 #include "support/TestFiles.h"
 
 namespace n63k::cli {
 namespace {
 
+using test::CliRun;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 using ::testing::HasSubstr;
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
 CliRun RunWith(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
+  return test::RunInProcess(args);
 }
 
 std::vector<std::uint8_t> DefaultRecord(bool chinese) {

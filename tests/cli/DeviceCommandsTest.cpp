@@ -13,23 +13,19 @@
 #include "core/device/SimulatedMouse.h"
 #include "core/store/ProfileRecord.h"
 #include "core/store/ProfileTable.h"
+#include "support/CliRun.h"
 #include "support/Macros.h"
 #include "support/TestFiles.h"
 
 namespace n63k::cli {
 namespace {
 
+using test::CliRun;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 using ::testing::HasSubstr;
 using ::testing::Not;
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
 
 class IgnoredPointerSettings final : public PointerSettings {
  public:
@@ -66,11 +62,7 @@ class DeviceCommandsTest : public ::testing::Test {
 
   CliRun Run(std::vector<std::string> args, HidTransport* realMouse = nullptr) {
     args.insert(args.begin(), {"--data", data.string()});
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status =
-        RunCli(args, out, err, DeviceEnvironment{&clock, &mouse, realMouse, &pointer});
-    return {status, out.str(), err.str()};
+    return test::RunInProcess(args, DeviceEnvironment{&clock, &mouse, realMouse, &pointer});
   }
 
   // Every file of the data folder with its bytes.

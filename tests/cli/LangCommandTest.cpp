@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include "core/i18n/Languages.h"
 #include "core/i18n/StringKeys.h"
 #include "support/CaseName.h"
+#include "support/CliRun.h"
 #include "support/LanguageFolder.h"
 #include "support/TestFiles.h"
 
@@ -26,42 +26,13 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-struct RunResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-// Runs the built n63kctl; its standard error goes to the test's own.
-RunResult RunProgram(const std::string& arguments) {
-  const std::string command = std::string("'") + N63KCTL_PATH + "' " + arguments;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) {
-    return {-1, {}, {}};
-  }
-  std::string out;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-    out.append(buffer, n);
-  }
-  const int status = ::pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, {}};
-}
-
-RunResult RunInProcess(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = cli::RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
 // By index into kLanguages.
 class ShippedLanguageFile : public ::testing::TestWithParam<std::size_t> {};
 
 TEST_P(ShippedLanguageFile, HasATextForEveryKey) {
   const std::filesystem::path file =
       std::filesystem::path(N63K_PROGRAM_DIR) / kLanguages[GetParam()].file;
-  const RunResult run = RunProgram("lang '" + file.string() + "'");
+  const test::CliRun run = test::RunBuiltTool("lang '" + file.string() + "'");
   EXPECT_EQ(run.status, 0);
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), kStringKeyCount + 2);
@@ -101,7 +72,7 @@ TEST_P(LangCommandTest, PrintsEveryKeyOnOneLine) {
   if (c.content != nullptr) {
     test::WriteText(dir / "l.xml", c.content);
   }
-  const RunResult run = RunInProcess({"lang", (dir / "l.xml").string()});
+  const test::CliRun run = test::RunInProcess({"lang", (dir / "l.xml").string()});
   EXPECT_EQ(run.status, c.status);
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), kStringKeyCount + 2);
@@ -124,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LangCommand, DiagnosticComesFirst) {
   test::TempDir dir;
   test::WriteText(dir / "l.xml", "<a/><b/>");
-  const RunResult run = RunInProcess({"lang", (dir / "l.xml").string()});
+  const test::CliRun run = test::RunInProcess({"lang", (dir / "l.xml").string()});
   EXPECT_EQ(run.status, 0);
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_FALSE(lines.empty());

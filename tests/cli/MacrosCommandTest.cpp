@@ -1,26 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/Cli.h"
 #include "core/macro/MacroTable.h"
+#include "support/CliRun.h"
 #include "support/Macros.h"
 #include "support/TestFiles.h"
 
 namespace n63k::cli {
 namespace {
 
+using test::CliRun;
 using test::StoredMacro;
 using test::TempDir;
 using test::WriteBytes;
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
 
 class MacrosCommandTest : public ::testing::Test {
  protected:
@@ -35,10 +30,7 @@ class MacrosCommandTest : public ::testing::Test {
 
   CliRun Cli(std::vector<std::string> args) {
     args.insert(args.begin(), {"--data", dir.path().string()});
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
+    return test::RunInProcess(args);
   }
 
   TempDir dir;
