@@ -14,12 +14,14 @@ inline std::string LanguageTag(const Language& language) {
 }
 
 // Gives a program folder twelve small language files that tell which one was
-// loaded: each has str_ok set to its tag and str_msg2 to its tag and " %s".
+// loaded: each has str_ok set to its tag, str_msg2 to its tag and " %s", and
+// str_msg5 to its tag and " denied".
 inline void WriteTaggedLanguageFiles(const std::filesystem::path& programFolder) {
   for (const Language& language : kLanguages) {
     const std::string tag = LanguageTag(language);
     WriteText(programFolder / language.file, "<r><config><str_ok>" + tag + "</str_ok><str_msg2>" +
-                                                 tag + " %s</str_msg2></config></r>");
+                                                 tag + " %s</str_msg2><str_msg5>" + tag +
+                                                 " denied</str_msg5></config></r>");
   }
 }
 

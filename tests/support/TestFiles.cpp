@@ -1,6 +1,10 @@
 #include "support/TestFiles.h"
 
+#include <fcntl.h>
+#include <linux/fs.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
@@ -42,6 +46,48 @@ std::string ReadText(const std::filesystem::path& path) {
 
 void WriteText(const std::filesystem::path& path, std::string_view text) {
   WriteBytes(path, {text.begin(), text.end()});
+}
+
+namespace {
+
+// Sets or clears the immutable attribute; false where that is not possible.
+bool SetImmutable(const std::filesystem::path& path, bool on) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    return false;
+  }
+  int flags = 0;
+  bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  if (ok) {
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+  ::close(fd);
+  return ok;
+}
+
+}  // namespace
+
+WriteProtection::WriteProtection(std::filesystem::path path) : path_(std::move(path)) {
+  if (::geteuid() == 0) {
+    immutable_ = SetImmutable(path_, true);
+    active_ = immutable_;
+    return;
+  }
+  std::error_code error;
+  saved_ = std::filesystem::status(path_, error).permissions();
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove, error);
+  active_ = !error;
+}
+
+WriteProtection::~WriteProtection() {
+  if (immutable_) {
+    SetImmutable(path_, false);
+  } else if (active_) {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, saved_, ignored);
+  }
 }
 
 std::vector<std::string> RecordingMessages::Texts() const {

@@ -31,6 +31,25 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_
 std::string ReadText(const std::filesystem::path& path);
 void WriteText(const std::filesystem::path& path, std::string_view text);
 
+// Makes a file or folder refuse writes while the object lives: immutable for
+// root (whom permissions do not stop), read-only for anyone else. `active()`
+// is false where the file system cannot do it.
+class WriteProtection {
+ public:
+  explicit WriteProtection(std::filesystem::path path);
+  ~WriteProtection();
+  WriteProtection(const WriteProtection&) = delete;
+  WriteProtection& operator=(const WriteProtection&) = delete;
+
+  bool active() const { return active_; }
+
+ private:
+  std::filesystem::path path_;
+  bool immutable_ = false;
+  bool active_ = false;
+  std::filesystem::perms saved_{};
+};
+
 // Records what core asked to show; answers questions with `answer`.
 class RecordingMessages final : public UserMessages {
  public:

@@ -222,6 +222,17 @@ TEST_F(LanguageFoldersTest, FailedWriteIsReportedInTheNewLanguage) {
   EXPECT_EQ(observer_.reapplied, 1);
 }
 
+TEST_F(LanguageFoldersTest, RefusedWriteIsReportedAndKeepsTheStoredNumber) {
+  test::WriteBytes(languageCfg(), {5, 0, 0, 0});
+  const test::WriteProtection protection(languageCfg());
+  if (!protection.active()) {
+    GTEST_SKIP() << "this file system cannot refuse writes";
+  }
+  language_.SwitchLanguage(2, LanguagePick::kStartUp);
+  EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"en denied"});
+  EXPECT_EQ(test::ReadBytes(languageCfg()), (std::vector<std::uint8_t>{5, 0, 0, 0}));
+}
+
 TEST_F(LanguageFoldersTest, WorksWithoutObserver) {
   language_.SetObserver(nullptr);
   language_.SetMenuOpen(true);

@@ -42,8 +42,7 @@ TEST_F(MacroStartupTest, MissingMacroFileIsReportedOnceAndLeavesNoMacros) {
   state.LoadStoredSettings();
 
   const std::vector<std::string> texts = messages.Texts();
-  EXPECT_EQ(std::count(texts.begin(), texts.end(), "en " + (dir / "data/Macro.cfg").string()),
-            1);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "en " + (dir / "data/Macro.cfg").string()), 1);
   for (int group = 1; group <= 21; ++group) {
     EXPECT_TRUE(state.macroTable().ListMacrosOfGroup(group).empty());
   }

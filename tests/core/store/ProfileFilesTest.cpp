@@ -136,6 +136,29 @@ TEST_F(ProfileFilesTest, SavingIntoAMissingFolderReportsThePath) {
   EXPECT_EQ(messages.shown[0].text, "Cannot find " + path.string());
 }
 
+// A file or folder that refuses writes: the message names the right, and the
+// file and the record in memory stay as they were.
+TEST_F(ProfileFilesTest, RefusedWritesAreReportedAndChangeNothing) {
+  WriteBytes(ProfilePath(), CustomBytes());
+  ASSERT_EQ(files.LoadProfile(ProfilePath(), true), LoadResult::kLoaded);
+  for (const bool folder : {false, true}) {
+    messages.shown.clear();
+    const test::WriteProtection protection(folder ? dir / "Profile" : ProfilePath());
+    if (!protection.active()) {
+      GTEST_SKIP() << "this file system cannot refuse writes";
+    }
+    EXPECT_FALSE(files.WriteDefaultProfile(ProfilePath()));
+    files.SaveProfile(ProfilePath());
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].kind, RecordingMessages::Shown::Kind::kInfoBox);
+    EXPECT_EQ(messages.shown[0].text, "No right to write the default profile");
+    EXPECT_EQ(messages.shown[1].kind, RecordingMessages::Shown::Kind::kStandard);
+    EXPECT_EQ(messages.shown[1].text, "No right to save");
+    EXPECT_EQ(CurrentBytes(files), CustomBytes());
+    EXPECT_EQ(ReadBytes(ProfilePath()), CustomBytes());
+  }
+}
+
 TEST_F(ProfileFilesTest, SavesTheCurrentRecordWhole) {
   WriteBytes(ProfilePath(), CustomBytes());
   ASSERT_EQ(files.LoadProfile(ProfilePath(), true), LoadResult::kLoaded);
