@@ -44,7 +44,7 @@ std::span<const std::uint8_t> DocumentBytes() {
 void BM_XmlReaderLoad(benchmark::State& state) {
   const auto bytes = DocumentBytes();
   for (auto _ : state) {
-    n63k::CXmlDocument doc;
+    n63k::XmlDocument doc;
     benchmark::DoNotOptimize(doc.LoadFile(bytes));
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
@@ -66,7 +66,7 @@ BENCHMARK(BM_PugixmlLoad)->Unit(benchmark::kMillisecond);
 void BM_XmlReaderLoadAndReadTexts(benchmark::State& state) {
   const auto bytes = DocumentBytes();
   for (auto _ : state) {
-    n63k::CXmlDocument doc;
+    n63k::XmlDocument doc;
     doc.LoadFile(bytes);
     std::size_t characters = 0;
     for (std::uint32_t i = 1; i < doc.ElementCount(); ++i) {

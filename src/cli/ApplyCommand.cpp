@@ -54,8 +54,7 @@ struct ApplyOptions {
 // an import replaces the current one first.
 bool ChooseRecord(Context& context, const ApplyOptions& options) {
   ProgramState& state = context.State();
-  if (options.profile && !state.profileTable().SwitchProfile(*options.profile - 1)) {
-    context.err << "n63kctl: profile " << *options.profile << " could not be loaded\n";
+  if (options.profile && !context.SwitchProfile(*options.profile)) {
     return false;
   }
   if (options.from) {
@@ -81,9 +80,10 @@ int Apply(Context& context, const ApplyOptions& options) {
   OutcomeWaiter waiter;
   std::optional<SyncFailure> failure;
   {
-    SyncWorker worker(device.link(), state, device.pointer(), waiter);
+    SyncWorker worker(device.link(), device.pointer(), state.mouseWatchList(), waiter);
     worker.Start();
-    worker.RequestSync();
+    static_cast<void>(worker.RequestSync(TakeSnapshot(state.profileFiles().Current(),
+                                                     state.buttonMacroIds(), state.macroTable())));
     failure = waiter.Wait();
   }
   int status = kExitOk;
@@ -91,7 +91,11 @@ int Apply(Context& context, const ApplyOptions& options) {
     context.err << SyncFailureText(*failure);
     status = kExitFailure;
   } else {
-    state.profileTable().SaveProfileTable();
+    const Outcome saved = state.profileTable().SaveProfileTable();
+    state.Tell(saved);
+    if (!saved.ok()) {
+      status = kExitFailure;
+    }
   }
   if (const SimulatedMouse* simulated = device.simulated()) {
     simulated->Print(context.out);

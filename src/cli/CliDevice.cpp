@@ -58,7 +58,7 @@ CliDevice::CliDevice(Context& context, bool trace) : context_(context) {
         });
     pointer_ = tracingPointer_.get();
   }
-  link_ = std::make_unique<CUSBDriver>(*transport, context.clock());
+  link_ = std::make_unique<DeviceLink>(*transport, context.clock());
 }
 
 CliDevice::~CliDevice() {
@@ -78,7 +78,7 @@ bool CliDevice::Open() {
                    << "), but this user may not open it.\n"
                    << "Give the logged-in user access with the program's udev rule, then unplug "
                       "the mouse and plug it in again:\n"
-                   << "  sudo cp '" << (RunningProgramFolder() / kUdevRule).string()
+                   << "  sudo cp '" << (context_.ProgramFolder() / kUdevRule).string()
                    << "' /etc/udev/rules.d/\n"
                    << "  sudo udevadm control --reload\n";
       return false;

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "cli/Context.h"
-#include "core/device/CUSBDriver.h"
+#include "core/device/DeviceLink.h"
 #include "core/device/PointerSettings.h"
 #include "core/device/SimulatedMouse.h"
 #include "core/device/TracingTransport.h"
@@ -23,7 +23,7 @@ class CliDevice {
   // Finds and opens the mouse; false after telling the user why not.
   bool Open();
 
-  CUSBDriver& link() { return *link_; }
+  DeviceLink& link() { return *link_; }
   PointerSettings& pointer() { return *pointer_; }
   // The simulated mouse, or null with the real one.
   const SimulatedMouse* simulated() const { return simulated_; }
@@ -34,7 +34,7 @@ class CliDevice {
   SimulatedMouse* simulated_ = nullptr;
   std::unique_ptr<HidTransport> ownTransport_;
   std::unique_ptr<TracingTransport> tracing_;
-  std::unique_ptr<CUSBDriver> link_;
+  std::unique_ptr<DeviceLink> link_;
   std::unique_ptr<PointerSettings> ownPointer_;
   std::unique_ptr<PointerSettings> tracingPointer_;
   PointerSettings* pointer_ = nullptr;

@@ -10,6 +10,7 @@
 #include "core/device/HidTransport.h"
 #include "core/device/PointerSettings.h"
 #include "core/device/SimulatedMouse.h"
+#include "platform/LinuxSystemPaths.h"
 
 namespace n63k::cli {
 
@@ -46,8 +47,14 @@ class Context {
 
   // Provisions and loads the data folder on the first call.
   ProgramState& State();
+  // The program folder, where the running n63kctl is.
+  std::filesystem::path ProgramFolder() const { return system_.ExecutableFolder(); }
+  // Switches to profile `number` (1-5) as the profile buttons do; false after
+  // telling why not.
+  bool SwitchProfile(int number);
 
  private:
+  LinuxSystemPaths system_;
   StreamMessages messages_;
   SystemClock clock_;
   std::unique_ptr<ProgramState> state_;

@@ -20,7 +20,7 @@ bool Readable(const fs::path& path) {
 }
 
 int PrintLanguageFile(const fs::path& path, std::ostream& out, std::ostream& err) {
-  CXmlDocument document;
+  XmlDocument document;
   document.LoadFile(path);
   const TextTable::Texts texts = ReadLanguageTexts(document);
   out << "diagnostic: " << document.DiagnosticText() << '\n';

@@ -45,9 +45,9 @@ void PrintRecord(std::ostream& out, const ProfileRecord& record, bool chineseUi)
   out << "proximitySensing " << record.proximitySensing << '\n'
       << "pointerPrecision " << record.pointerPrecision << '\n'
       << "pointerSpeed " << record.pointerSpeed << '\n'
-      << "ledParam1 " << record.ledParam1 << '\n'
-      << "ledParam2 " << record.ledParam2 << '\n'
-      << "ledParam5 " << record.ledParam5 << '\n'
+      << "ledParam1 " << record.ledBrightness << '\n'
+      << "ledParam2 " << record.ledBreathingSpeed << '\n'
+      << "ledParam5 " << record.ledCycleSpeed << '\n'
       << "wheelScrollLines " << record.wheelScrollLines << '\n';
 }
 
@@ -60,8 +60,7 @@ void AddShowCommand(CLI::App& app, Context& context, int& status) {
   command->callback([&context, &status, profile] {
     ProgramState& state = context.State();
     ProfileTable& table = state.profileTable();
-    if (profile->has_value() && !table.SwitchProfile(**profile - 1)) {
-      context.err << "n63kctl: profile " << **profile << " could not be loaded\n";
+    if (profile->has_value() && !context.SwitchProfile(**profile)) {
       status = kExitFailure;
       return;
     }

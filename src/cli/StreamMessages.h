@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "core/app/UserMessages.h"
+#include "core/base/UserMessages.h"
 
 namespace n63k::cli {
 

@@ -12,7 +12,7 @@
 
 namespace {
 
-using n63k::CXmlDocument;
+using n63k::XmlDocument;
 using n63k::XmlElementRecord;
 
 void Check(bool condition) {
@@ -21,7 +21,7 @@ void Check(bool condition) {
   }
 }
 
-void CheckRecords(const CXmlDocument& doc) {
+void CheckRecords(const XmlDocument& doc) {
   const std::size_t textSize = doc.Text().size();
   const std::uint32_t count = doc.ElementCount();
   for (std::uint32_t i = 1; i < count; ++i) {
@@ -44,7 +44,7 @@ void CheckRecords(const CXmlDocument& doc) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  CXmlDocument doc;
+  XmlDocument doc;
   const bool loaded = doc.LoadFile(std::span<const std::uint8_t>(data, size));
   Check(loaded == doc.IsWellFormed());
   Check(!doc.DiagnosticText().empty());

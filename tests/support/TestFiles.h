@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/UserMessages.h"
+#include "core/base/UserMessages.h"
 
 namespace n63k::test {
 

@@ -1,23 +1,32 @@
 #include "core/app/ProgramState.h"
 
+#include "core/app/Provisioning.h"
+#include "core/app/TellUser.h"
+
 namespace n63k {
 
-ProgramState::ProgramState(Folders folders, UserMessages& messages, Clock& clock)
+ProgramState::ProgramState(Folders folders, UserMessages& messages, Clock& clock,
+                           FileAccess& files)
     : folders_(std::move(folders)),
       messages_(messages),
-      clock_(clock),
-      language_(folders_, messages_, localisation_),
-      profileFiles_(folders_.data, messages_, localisation_),
-      profileTable_(folders_.data, profileFiles_, buttonMacroIds_, messages_),
-      macroStore_(folders_.data, macroTable_, messages_, localisation_, clock_) {}
+      files_(files),
+      language_(folders_, localisation_, files_),
+      profileFiles_(folders_.data, localisation_, files_),
+      profileTable_(folders_.data, profileFiles_, buttonMacroIds_, files_),
+      macroStore_(folders_.data, macroTable_, files_, clock) {}
+
+void ProgramState::Tell(const Outcome& outcome) {
+  TellUser(outcome, messages_, localisation_);
+}
 
 void ProgramState::LoadStoredSettings() {
-  ProvisionDataFolder(folders_);
-  const int storedLanguage = language_.StartUp();
-  macroStore_.LoadMacroTable();
-  profileTable_.LoadProfileTable();
+  ProvisionDataFolder(folders_, files_);
+  const LanguageNumber stored = language_.StartUp();
+  Tell(stored.outcome);
+  Tell(macroStore_.LoadMacroTable());
+  Tell(profileTable_.LoadProfileTable());
   profileTable_.UseCurrentMacroIds();
-  language_.SwitchLanguage(storedLanguage, LanguagePick::kStartUp);
+  Tell(language_.SwitchLanguage(stored.number, LanguagePick::kStartUp));
 }
 
 }  // namespace n63k

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/app/Folders.h"
-#include "core/app/UserMessages.h"
 #include "core/base/Clock.h"
+#include "core/base/FileAccess.h"
+#include "core/base/Folders.h"
+#include "core/base/UserMessages.h"
 #include "core/buttons/MouseWatchList.h"
 #include "core/i18n/InterfaceLanguage.h"
 #include "core/i18n/TextTable.h"
@@ -18,18 +19,24 @@ namespace n63k {
 // to every page, the worker and the command-line tool.
 class ProgramState {
  public:
-  ProgramState(Folders folders, UserMessages& messages, Clock& clock);
+  ProgramState(Folders folders, UserMessages& messages, Clock& clock,
+               FileAccess& files = SystemFiles());
   ProgramState(const ProgramState&) = delete;
   ProgramState& operator=(const ProgramState&) = delete;
 
   // What the start-up does with the stored settings, in its order: provision
   // the data folder on first run, take the installation language, load the
   // macro table, the profile table and the current profile, take the current
-  // profile's macros, and switch to the stored language.
+  // profile's macros, and switch to the stored language. Everything the
+  // loads tell is shown as it happens.
   void LoadStoredSettings();
+
+  // Shows the user what an operation told, in the current language.
+  void Tell(const Outcome& outcome);
 
   const Folders& folders() const { return folders_; }
   UserMessages& messages() { return messages_; }
+  FileAccess& files() { return files_; }
   Localisation& localisation() { return localisation_; }
   InterfaceLanguage& language() { return language_; }
   ProfileFiles& profileFiles() { return profileFiles_; }
@@ -42,7 +49,7 @@ class ProgramState {
  private:
   Folders folders_;
   UserMessages& messages_;
-  Clock& clock_;
+  FileAccess& files_;
   Localisation localisation_;
   InterfaceLanguage language_;
   ButtonMacroIds buttonMacroIds_{};

@@ -15,4 +15,8 @@ void SystemClock::SleepMs(std::uint32_t ms) {
   std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
+void SystemClock::SleepUnlessStopped(std::uint32_t ms, const StopSignal& stop) {
+  stop.WaitMs(ms);
+}
+
 }  // namespace n63k

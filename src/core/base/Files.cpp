@@ -19,6 +19,11 @@ FileError FromErrno(int error) {
     case EPERM:
     case EROFS:
       return FileError::kAccessDenied;
+    case ENOSPC:
+    case EDQUOT:
+      return FileError::kNoSpace;
+    case EIO:
+      return FileError::kIoError;
     default:
       return FileError::kOther;
   }

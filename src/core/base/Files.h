@@ -13,6 +13,8 @@ enum class FileError {
   kNone,
   kNotFound,      // the file or a folder of its path is missing
   kAccessDenied,  // permission refused
+  kNoSpace,       // the disk or the user's quota is full
+  kIoError,       // the device failed
   kOther,
 };
 

@@ -45,9 +45,9 @@ void WatchButton(MouseWatchList& watchList, int slot, const ButtonEntry& entry) 
   if (button == nullptr) {
     return;
   }
-  watchList.WatchMouseInput(button->hookIdentity, true);
+  watchList.Unwatch(button->hookIdentity);
   if (entry.functionCode == kFunctionPcAction) {
-    watchList.WatchMouseInput(button->hookIdentity, false);
+    watchList.Watch(button->hookIdentity);
   }
 }
 

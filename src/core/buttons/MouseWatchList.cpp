@@ -2,18 +2,18 @@
 
 namespace n63k {
 
-void MouseWatchList::WatchMouseInput(std::uint32_t identity, bool remove) {
+void MouseWatchList::Unwatch(std::uint32_t identity) {
   if (identity == 0) {
     return;
   }
-  if (remove) {
-    for (std::atomic<std::uint32_t>& entry : entries_) {
-      std::uint32_t expected = identity;
-      entry.compare_exchange_strong(expected, 0);
-    }
-    return;
+  for (std::atomic<std::uint32_t>& entry : entries_) {
+    std::uint32_t expected = identity;
+    entry.compare_exchange_strong(expected, 0);
   }
-  if (IsWatched(identity)) {
+}
+
+void MouseWatchList::Watch(std::uint32_t identity) {
+  if (identity == 0 || IsWatched(identity)) {
     return;
   }
   for (std::atomic<std::uint32_t>& entry : entries_) {

@@ -14,9 +14,11 @@ class MouseWatchList {
  public:
   static constexpr std::size_t kEntryCount = 12;
 
-  // With `remove`, frees the entry holding `identity`; otherwise puts it into
-  // the first free entry unless it is listed already. A full list ignores it.
-  void WatchMouseInput(std::uint32_t identity, bool remove);
+  // Puts `identity` into the first free entry unless it is listed already. A
+  // full list ignores it.
+  void Watch(std::uint32_t identity);
+  // Frees the entry holding `identity`.
+  void Unwatch(std::uint32_t identity);
 
   bool IsWatched(std::uint32_t identity) const;
 

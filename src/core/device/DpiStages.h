@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/device/DeviceCommands.h"
+#include "core/device/ProtocolValues.h"
 
 namespace n63k {
 

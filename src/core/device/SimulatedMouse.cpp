@@ -37,7 +37,7 @@ bool SimulatedMouse::TakeReport() {
   return std::find(refused_.begin(), refused_.end(), reportsSent_) == refused_.end();
 }
 
-void SimulatedMouse::StartBlock(std::uint8_t command, std::uint8_t index, std::size_t reports) {
+void SimulatedMouse::StartBlock(Command command, std::uint8_t index, std::size_t reports) {
   blockCommand_ = command;
   blockIndex_ = index;
   blockReports_ = reports;
@@ -46,16 +46,16 @@ void SimulatedMouse::StartBlock(std::uint8_t command, std::uint8_t index, std::s
 
 void SimulatedMouse::FinishBlock() {
   switch (blockCommand_) {
-    case 0x11:
+    case Command::kDpiTable:
       std::copy_n(block_.begin(), memory_.dpiTable.size(), memory_.dpiTable.begin());
       break;
-    case 0x09:
+    case Command::kLedColours:
       std::copy_n(block_.begin(), memory_.colourBlock.size(), memory_.colourBlock.begin());
       break;
-    case 0x12:
+    case Command::kKeyMatrix:
       std::memcpy(memory_.keyMatrix.data(), block_.data(), sizeof memory_.keyMatrix);
       break;
-    case 0x13: {
+    case Command::kMacro: {
       auto& slot = memory_.macros[static_cast<std::size_t>(blockIndex_ - 1)];
       slot.emplace();
       std::copy_n(block_.begin(), kMacroImageBytes, slot->begin());
@@ -81,51 +81,51 @@ bool SimulatedMouse::SendFeatureReport(std::span<const std::uint8_t> frame) {
   // A header announces its block by command, index and length; a block that
   // is not complete when the next report comes is dropped, as a mouse does.
   const auto header = [&](std::uint8_t index, std::uint16_t length) {
-    return b2 == 0x01 && b3 == index && (b4 | (b5 << 8)) == length;
+    return b2 == kSet && b3 == index && (b4 | (b5 << 8)) == length;
   };
   blockReports_ = 0;
-  switch (command) {
-    case 0x80:
+  switch (static_cast<Command>(command)) {
+    case Command::kFirmwareVersion:
       versionAsked_ = true;
       return true;
-    case 0x01:
+    case Command::kPollingRate:
       memory_.reportRate = b2;
       return true;
-    case 0x03:
+    case Command::kProximity:
       memory_.proximity = b2;
       return true;
-    case 0x0B:
+    case Command::kDpiStage:
       memory_.dpiStages = b3;
-      return b2 == 0x01;
-    case 0x0C:
+      return b2 == kSet;
+    case Command::kLedColour:
       memory_.colour = {b4, b3, b5};
-      return b2 == 0x01;
-    case 0x0D:
+      return b2 == kSet;
+    case Command::kLedEffect:
       memory_.effect = {b3, b4, b5};
-      return b2 == 0x01;
-    case 0x11:
+      return b2 == kSet;
+    case Command::kDpiTable:
       if (!header(0x07, 16)) {
         return false;
       }
-      StartBlock(command, 0, 1);
+      StartBlock(static_cast<Command>(command), 0, 1);
       return true;
-    case 0x09:
+    case Command::kLedColours:
       if (!header(0x00, 32)) {
         return false;
       }
-      StartBlock(command, 0, 1);
+      StartBlock(static_cast<Command>(command), 0, 1);
       return true;
-    case 0x12:
+    case Command::kKeyMatrix:
       if (!header(0x00, 64)) {
         return false;
       }
-      StartBlock(command, 0, 2);
+      StartBlock(static_cast<Command>(command), 0, 2);
       return true;
-    case 0x13:
+    case Command::kMacro:
       if (b3 < 1 || b3 > kMacroSlots || !header(b3, kMacroImageBytes)) {
         return false;
       }
-      StartBlock(command, b3, kMacroImageBytes / kChunkBytes);
+      StartBlock(static_cast<Command>(command), b3, kMacroImageBytes / kChunkBytes);
       return true;
     default:
       return false;

@@ -9,6 +9,7 @@
 
 #include "core/base/Clock.h"
 #include "core/device/HidTransport.h"
+#include "core/device/ProtocolValues.h"
 #include "core/macro/MacroEncoder.h"
 
 namespace n63k {
@@ -76,7 +77,7 @@ class SimulatedMouse final : public HidTransport {
   // Counts a report sent and says whether the mouse takes it.
   bool TakeReport();
   bool Present() const { return !unplugged_ && open_; }
-  void StartBlock(std::uint8_t command, std::uint8_t index, std::size_t reports);
+  void StartBlock(Command command, std::uint8_t index, std::size_t reports);
   void FinishBlock();
 
   Clock& clock_;
@@ -93,7 +94,7 @@ class SimulatedMouse final : public HidTransport {
   std::optional<std::uint64_t> pendingDoneAtMs_;
 
   // The block that the last header announced, filled by output reports.
-  std::uint8_t blockCommand_ = 0;
+  Command blockCommand_ = Command::kKeyMatrix;
   std::uint8_t blockIndex_ = 0;
   std::size_t blockReports_ = 0;
   std::vector<std::uint8_t> block_;

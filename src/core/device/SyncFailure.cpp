@@ -20,6 +20,8 @@ std::string_view SyncFailureText(SyncFailure failure) {
       return "Write mouse macro failed.\n";
     case SyncFailure::kPollingRate:
       return "Write mouse report rate failed.\n";
+    case SyncFailure::kStopped:
+      return "Writing the mouse was stopped before it finished.\n";
   }
   return {};
 }

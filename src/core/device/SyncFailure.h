@@ -14,6 +14,7 @@ enum class SyncFailure {
   kDpi = 5,
   kMacro = 6,
   kPollingRate = 7,
+  kStopped = 8,  // the program stopped the worker before the write ended
 };
 
 // The text shown for a failure; it ends with a line break.

@@ -22,76 +22,125 @@ constexpr std::uint8_t kMostDpiStages = 3;
 
 }  // namespace
 
-SyncWorker::SyncWorker(CUSBDriver& link, ProgramState& state, PointerSettings& pointer,
+SyncWorker::SyncWorker(DeviceLink& link, PointerSettings& pointer, MouseWatchList& watchList,
                        SyncListener& listener)
-    : link_(link), state_(state), pointer_(pointer), listener_(listener) {}
+    : link_(link), pointer_(pointer), watchList_(watchList), listener_(listener) {
+  link_.SetStopSignal(&stop_);
+}
 
 SyncWorker::~SyncWorker() {
   Stop();
+  link_.SetStopSignal(nullptr);
 }
 
 void SyncWorker::Start() {
   if (thread_.joinable()) {
     return;
   }
-  syncWorkerRunning_.store(true);
+  stop_.Clear();
+  {
+    const std::lock_guard lock(mutex_);
+    state_ = State::kIdle;
+    requested_.reset();
+  }
   thread_ = std::thread([this] { Run(); });
 }
 
 void SyncWorker::Stop() {
-  syncWorkerRunning_.store(false);
-  syncRequestEvent_.Set();
-  if (thread_.joinable()) {
-    thread_.join();
+  if (!thread_.joinable()) {
+    return;
   }
+  {
+    const std::lock_guard lock(mutex_);
+    state_ = State::kStopping;
+  }
+  stop_.Request();
+  changed_.notify_all();
+  thread_.join();
+  const std::lock_guard lock(mutex_);
+  state_ = State::kIdle;
+  requested_.reset();
 }
 
-bool SyncWorker::RequestSync() {
-  // Taking the idle flag here, not only on the worker's wake-up, keeps a second
-  // request from slipping in before the worker has started.
-  bool idle = true;
-  if (!isIdle_.compare_exchange_strong(idle, false)) {
-    return false;
+bool SyncWorker::RequestSync(ProfileSnapshot snapshot) {
+  {
+    const std::lock_guard lock(mutex_);
+    if (state_ != State::kIdle || !thread_.joinable()) {
+      return false;
+    }
+    requested_ = std::make_unique<ProfileSnapshot>(std::move(snapshot));
+    state_ = State::kRequested;
   }
-  syncRequestEvent_.Set();
+  changed_.notify_all();
   return true;
 }
 
+bool SyncWorker::IsIdle() const {
+  const std::lock_guard lock(mutex_);
+  return state_ == State::kIdle;
+}
+
+void SyncWorker::SetIdle() {
+  const std::lock_guard lock(mutex_);
+  if (state_ == State::kOutcomePending) {
+    state_ = State::kIdle;
+  }
+}
+
 void SyncWorker::Run() {
-  while (syncWorkerRunning_.load()) {
-    syncRequestEvent_.Wait();
-    if (!syncWorkerRunning_.load()) {
+  for (;;) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock,
+                  [this] { return state_ == State::kRequested || state_ == State::kStopping; });
+    if (state_ == State::kStopping) {
       return;
     }
-    syncRequestEvent_.Reset();
-    isIdle_.store(false);
-    link_.clock().SleepMs(kWakeUpPauseMs);
-    if (const auto failure = WriteProfile()) {
+    const std::unique_ptr<ProfileSnapshot> snapshot = std::move(requested_);
+    state_ = State::kWriting;
+    lock.unlock();
+
+    link_.Pause(kWakeUpPauseMs);
+    std::optional<SyncFailure> failure = WriteProfile(*snapshot);
+    // A write cut short by a stop failed because of the stop, whatever step
+    // it was at.
+    if (failure && stop_.Requested()) {
+      failure = SyncFailure::kStopped;
+    }
+
+    lock.lock();
+    const bool stopping = state_ == State::kStopping;
+    if (!stopping) {
+      state_ = State::kOutcomePending;
+    }
+    lock.unlock();
+    if (failure) {
       listener_.OnSyncFailed(*failure);
     } else {
       listener_.OnSyncDone();
     }
+    if (stopping) {
+      return;
+    }
   }
 }
 
-std::optional<SyncFailure> SyncWorker::WriteKeyMatrixWithMacros(const ProfileRecord& record) {
-  const ButtonMacroIds& macroIds = state_.buttonMacroIds();
+std::optional<SyncFailure> SyncWorker::WriteKeyMatrixWithMacros(
+    const ProfileSnapshot& snapshot) {
+  const ProfileRecord& record = snapshot.record;
   KeyMatrix matrix{};
   int nextMacroSlot = 1;
   for (int slot = 0; slot < kButtonCount; ++slot) {
     const ButtonEntry& entry = record.buttons[slot];
-    WatchButton(state_.mouseWatchList(), slot, entry);
+    WatchButton(watchList_, slot, entry);
     listener_.OnSyncProgress(7 * slot);
     std::optional<DeviceMacro> macro;
     if (entry.functionCode == kFunctionMacro) {
-      const MacroRecord* found =
-          state_.macroTable().FindMacroToSend(macroIds[static_cast<std::size_t>(slot)]);
-      if (found != nullptr) {
+      if (const auto& found = snapshot.macros[static_cast<std::size_t>(slot)]) {
         const MacroWrite written = WriteMacro(link_, nextMacroSlot, *found);
         if (!written.sent) {
           return SyncFailure::kMacro;
         }
-        link_.clock().SleepMs(kMacroPauseMs);
+        link_.Pause(kMacroPauseMs);
         macro = DeviceMacro{nextMacroSlot, written.wordCount};
         ++nextMacroSlot;
       }
@@ -103,7 +152,7 @@ std::optional<SyncFailure> SyncWorker::WriteKeyMatrixWithMacros(const ProfileRec
     const auto position =
         static_cast<std::size_t>(kButtonSlots[static_cast<std::size_t>(slot)].keyMatrixPosition);
     matrix[position] = *word;
-    link_.clock().SleepMs(kButtonPauseMs);
+    link_.Pause(kButtonPauseMs);
   }
   matrix[kFixedPosition] = kFixedWord;
   if (!WriteKeyMatrix(link_, matrix)) {
@@ -112,9 +161,9 @@ std::optional<SyncFailure> SyncWorker::WriteKeyMatrixWithMacros(const ProfileRec
   return std::nullopt;
 }
 
-std::optional<SyncFailure> SyncWorker::WriteProfile() {
-  const ProfileRecord& record = state_.profileFiles().Current();
-  if (const auto failure = WriteKeyMatrixWithMacros(record)) {
+std::optional<SyncFailure> SyncWorker::WriteProfile(const ProfileSnapshot& snapshot) {
+  const ProfileRecord& record = snapshot.record;
+  if (const auto failure = WriteKeyMatrixWithMacros(snapshot)) {
     return failure;
   }
   listener_.OnSyncProgress(60);
@@ -129,7 +178,7 @@ std::optional<SyncFailure> SyncWorker::WriteProfile() {
     return SyncFailure::kLedColours;
   }
   listener_.OnSyncProgress(70);
-  if (!SetProximity(link_, record.proximitySensing, record.ledMode)) {
+  if (!SetProximity(link_, ProximityValue(record))) {
     return SyncFailure::kProximity;
   }
   listener_.OnSyncProgress(75);
@@ -147,7 +196,7 @@ std::optional<SyncFailure> SyncWorker::WriteProfile() {
     return SyncFailure::kPollingRate;
   }
   listener_.OnSyncProgress(100);
-  link_.clock().SleepMs(kClosingPauseMs);
+  link_.Pause(kClosingPauseMs);
   return std::nullopt;
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 
-#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <thread>
 
-#include "core/app/ProgramState.h"
-#include "core/base/ManualResetEvent.h"
-#include "core/device/CUSBDriver.h"
+#include "core/base/StopSignal.h"
+#include "core/buttons/MouseWatchList.h"
+#include "core/device/DeviceLink.h"
 #include "core/device/PointerSettings.h"
+#include "core/device/ProfileSnapshot.h"
 #include "core/device/SyncFailure.h"
 
 namespace n63k {
@@ -22,43 +25,51 @@ class SyncListener {
   virtual void OnSyncFailed(SyncFailure failure) = 0;
 };
 
-// The thread that writes the current profile to the mouse: it sleeps until a
-// write is requested, then sends the key matrix with the macros that buttons
-// use, the lighting, proximity, DPI stages, pointer settings and report rate.
-// The listener saves the profile after success; the listener's owner marks the
-// program idle again once it has handled the outcome.
+// The thread that writes a profile to the mouse: it sleeps until a write is
+// requested, then sends the key matrix with the macros that buttons use, the
+// lighting, proximity, DPI stages, pointer settings and report rate of the
+// snapshot it was handed. The listener saves the profile after success; the
+// listener's owner marks the worker idle again once it has handled the
+// outcome.
 class SyncWorker {
  public:
-  SyncWorker(CUSBDriver& link, ProgramState& state, PointerSettings& pointer,
+  SyncWorker(DeviceLink& link, PointerSettings& pointer, MouseWatchList& watchList,
              SyncListener& listener);
   ~SyncWorker();
   SyncWorker(const SyncWorker&) = delete;
   SyncWorker& operator=(const SyncWorker&) = delete;
 
+  // Starts the thread, also again after Stop.
   void Start();
-  // Ends the thread after the write that runs, if any.
+  // Ends the thread. A write under way stops before its next report and is
+  // told as failed (SyncFailure::kStopped); a request not yet taken is
+  // dropped.
   void Stop();
 
-  // Asks for a write unless one is under way or its outcome is not yet
-  // handled; true when asked.
-  bool RequestSync();
-  bool IsIdle() const { return isIdle_.load(); }
+  // Asks for a write of `snapshot` unless one is under way or its outcome is
+  // not yet handled; true when asked.
+  bool RequestSync(ProfileSnapshot snapshot);
+  bool IsIdle() const;
   // The outcome has been handled.
-  void SetIdle() { isIdle_.store(true); }
+  void SetIdle();
 
  private:
-  void Run();
-  std::optional<SyncFailure> WriteProfile();
-  std::optional<SyncFailure> WriteKeyMatrixWithMacros(const ProfileRecord& record);
+  enum class State { kIdle, kRequested, kWriting, kOutcomePending, kStopping };
 
-  CUSBDriver& link_;
-  ProgramState& state_;
+  void Run();
+  std::optional<SyncFailure> WriteProfile(const ProfileSnapshot& snapshot);
+  std::optional<SyncFailure> WriteKeyMatrixWithMacros(const ProfileSnapshot& snapshot);
+
+  DeviceLink& link_;
   PointerSettings& pointer_;
+  MouseWatchList& watchList_;
   SyncListener& listener_;
 
-  ManualResetEvent syncRequestEvent_;
-  std::atomic<bool> syncWorkerRunning_{false};
-  std::atomic<bool> isIdle_{true};
+  mutable std::mutex mutex_;
+  std::condition_variable changed_;
+  State state_ = State::kIdle;
+  std::unique_ptr<ProfileSnapshot> requested_;
+  StopSignal stop_;
   std::thread thread_;
 };
 

@@ -5,9 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/base/Files.h"
 #include "core/base/IniFile.h"
-#include "core/base/TextFormat.h"
 #include "core/i18n/LanguageFile.h"
 #include "core/i18n/Languages.h"
 
@@ -30,15 +28,15 @@ int FromLittleEndian(const std::array<std::uint8_t, kLanguageNumberBytes>& bytes
 
 }  // namespace
 
-InterfaceLanguage::InterfaceLanguage(Folders folders, UserMessages& messages,
-                                     Localisation& localisation)
-    : folders_(std::move(folders)), messages_(messages), localisation_(localisation) {}
+InterfaceLanguage::InterfaceLanguage(Folders folders, Localisation& localisation,
+                                     FileAccess& files)
+    : folders_(std::move(folders)), localisation_(localisation), files_(files) {}
 
 std::filesystem::path InterfaceLanguage::LanguageNumberPath() const {
   return folders_.data / "Language.cfg";
 }
 
-int InterfaceLanguage::StartUp() {
+LanguageNumber InterfaceLanguage::StartUp() {
   LoadTexts(*FindLanguage(kLanguageChinese));
 
   const bool chinese = GetProfileInt(folders_.program / "skins" / "languagetype.ini",
@@ -56,34 +54,34 @@ int InterfaceLanguage::StartUp() {
   return ReadLanguageNumber();
 }
 
-int InterfaceLanguage::ReadLanguageNumber() {
+LanguageNumber InterfaceLanguage::ReadLanguageNumber() {
   std::array<std::uint8_t, kLanguageNumberBytes> bytes = LittleEndian(kLanguageChinese);
   const std::filesystem::path path = LanguageNumberPath();
   std::vector<std::uint8_t> read;
-  const FileError error = ReadFileBytes(path, read, kLanguageNumberBytes);
-  if (error == FileError::kNotFound) {
-    messages_.InfoBox(
-        FormatText("Failed to open file, check whether there is a %s path?", path.string()), false);
-    return kLanguageChinese;
-  }
+  const FileError error = files_.Read(path, read, kLanguageNumberBytes);
+  numberStored_ = error == FileError::kNone && read.size() == kLanguageNumberBytes;
   if (error != FileError::kNone) {
-    return kLanguageChinese;
+    return {kLanguageChinese,
+            Outcome().Note(FileNotice(FileTask::kLoadLanguageNumber, path, error))};
   }
   std::copy(read.begin(), read.end(), bytes.begin());
-  return FromLittleEndian(bytes);
+  return {FromLittleEndian(bytes), {}};
 }
 
-void InterfaceLanguage::SwitchLanguage(int number, LanguagePick pick) {
+Outcome InterfaceLanguage::SwitchLanguage(int number, LanguagePick pick) {
   const bool fromMenu = pick != LanguagePick::kStartUp;
   if (number == 0 || (fromMenu && !menuOpen_)) {
-    return;
+    return {};
   }
   localisation_.chineseUi = number == kLanguageChinese;
   if (const Language* language = FindLanguage(number)) {
     LoadTexts(*language);
     flagLanguage_ = number;
   }
-  WriteLanguageNumber(number);
+  Outcome outcome;
+  if (fromMenu || !numberStored_) {
+    outcome = WriteLanguageNumber(number);
+  }
   if (observer_ != nullptr) {
     observer_->ReapplyCaptions();
   }
@@ -93,20 +91,21 @@ void InterfaceLanguage::SwitchLanguage(int number, LanguagePick pick) {
       observer_->CloseLanguageMenu();
     }
   }
+  return outcome;
 }
 
 void InterfaceLanguage::LoadTexts(const Language& language) {
   LoadLanguageFile(folders_.program / language.file, localisation_.texts);
 }
 
-void InterfaceLanguage::WriteLanguageNumber(int number) {
+Outcome InterfaceLanguage::WriteLanguageNumber(int number) {
   const std::filesystem::path path = LanguageNumberPath();
-  const FileError error = WriteFileAtomic(path, LittleEndian(number));
-  if (error == FileError::kNotFound) {
-    messages_.StandardInfo(FormatText(localisation_.texts.Get("str_msg2"), path.string()));
-  } else if (error == FileError::kAccessDenied) {
-    messages_.StandardInfo(localisation_.texts.Get("str_msg5"));
+  const FileError error = files_.Write(path, LittleEndian(number));
+  if (error != FileError::kNone) {
+    return Outcome::Failure(FileNotice(FileTask::kSaveLanguageNumber, path, error));
   }
+  numberStored_ = true;
+  return {};
 }
 
 }  // namespace n63k

@@ -2,8 +2,9 @@
 
 #include <filesystem>
 
-#include "core/app/Folders.h"
-#include "core/app/UserMessages.h"
+#include "core/base/FileAccess.h"
+#include "core/base/Folders.h"
+#include "core/base/Outcome.h"
 #include "core/i18n/Languages.h"
 #include "core/i18n/TextTable.h"
 
@@ -24,11 +25,17 @@ class LanguageObserver {
   virtual void CloseLanguageMenu() = 0;
 };
 
+// A language number and what reading it told.
+struct [[nodiscard]] LanguageNumber {
+  int number;
+  Outcome outcome;
+};
+
 // The interface language: which language file fills the text table, the
 // ChineseUi flags, the flag picture shown and the stored language number.
 class InterfaceLanguage {
  public:
-  InterfaceLanguage(Folders folders, UserMessages& messages, Localisation& localisation);
+  InterfaceLanguage(Folders folders, Localisation& localisation, FileAccess& files);
 
   // The language part of the start-up, in its order: the Simplified Chinese
   // texts, then the installation language of skins/languagetype.ini (which
@@ -36,19 +43,20 @@ class InterfaceLanguage {
   // then the stored language number. The caller applies that number with
   // SwitchLanguage(number, LanguagePick::kStartUp) once the rest of its
   // start-up is done, as the program posts it to itself.
-  [[nodiscard]] int StartUp();
+  LanguageNumber StartUp();
 
   // The number stored in Language.cfg of the data folder; 1 when it cannot be
-  // read, and a missing file is reported. A file shorter than 4 bytes only
+  // read, and a missing file is told. A file shorter than 4 bytes only
   // replaces the low bytes of 1.
-  int ReadLanguageNumber();
+  LanguageNumber ReadLanguageNumber();
 
   // Loads the file of language `number`, sets ChineseUi (nonzero only for
   // number 1), shows its flag, stores the number in Language.cfg and has the
   // captions re-applied. A number without a language loads nothing but is
   // still stored. Number 0, and a menu pick while the menu is not open, do
-  // nothing.
-  void SwitchLanguage(int number, LanguagePick pick);
+  // nothing. At start-up the number is stored only when Language.cfg could
+  // not be read, so that starting the program writes nothing that is there.
+  Outcome SwitchLanguage(int number, LanguagePick pick);
 
   // The window reports here whether its language menu is open.
   void SetMenuOpen(bool open) { menuOpen_ = open; }
@@ -63,11 +71,12 @@ class InterfaceLanguage {
  private:
   std::filesystem::path LanguageNumberPath() const;
   void LoadTexts(const Language& language);
-  void WriteLanguageNumber(int number);
+  Outcome WriteLanguageNumber(int number);
 
   Folders folders_;
-  UserMessages& messages_;
   Localisation& localisation_;
+  FileAccess& files_;
+  bool numberStored_ = false;
   LanguageObserver* observer_ = nullptr;
   bool menuOpen_ = false;
   int flagLanguage_ = 0;

@@ -2,7 +2,7 @@
 
 namespace n63k {
 
-std::string GetSectionText(CXmlDocument& document, std::string_view section, std::string_view key) {
+std::string GetSectionText(XmlDocument& document, std::string_view section, std::string_view key) {
   document.ResetPosition();
   while (document.FindChildElement(section)) {
     document.EnterElement();
@@ -13,7 +13,7 @@ std::string GetSectionText(CXmlDocument& document, std::string_view section, std
   return {};
 }
 
-TextTable::Texts ReadLanguageTexts(CXmlDocument& document) {
+TextTable::Texts ReadLanguageTexts(XmlDocument& document) {
   TextTable::Texts texts;
   for (std::size_t i = 0; i < kStringKeys.size(); ++i) {
     texts[i] = GetSectionText(document, "config", kStringKeys[i]);
@@ -22,7 +22,7 @@ TextTable::Texts ReadLanguageTexts(CXmlDocument& document) {
 }
 
 void LoadLanguageFile(const std::filesystem::path& path, TextTable& table) {
-  CXmlDocument document;
+  XmlDocument document;
   document.LoadFile(path);
   table.Replace(ReadLanguageTexts(document));
 }

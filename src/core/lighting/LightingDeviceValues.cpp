@@ -10,24 +10,31 @@ std::uint8_t Byte(std::int32_t value) {
 }  // namespace
 
 LedEffect LedEffectArguments(const ProfileRecord& record) {
-  switch (record.ledMode) {
-    case 1:
-      return {1, Byte(record.ledParam1), 1};
-    case 2:
-      return {2, Byte(record.ledParam2), 1};
-    case 3:
+  switch (static_cast<LedMode>(record.ledMode)) {
+    case LedMode::kAlwaysOn:
+      return {1, Byte(record.ledBrightness), 1};
+    case LedMode::kBreathing:
+      return {2, Byte(record.ledBreathingSpeed), 1};
+    case LedMode::kApmBreathing:
       return {3, 2, 3};
-    case 4:
+    case LedMode::kSpectrumCycle:
       return {4, 10, 2};
-    case 5:
-      return {5, Byte(record.ledParam5), Byte(record.ledMultiColour)};
-    default:
-      return {0, 0, 0};
+    case LedMode::kColourCycle:
+      return {5, Byte(record.ledCycleSpeed), Byte(record.ledMultiColour)};
+    case LedMode::kOff:
+      break;
   }
+  return {0, 0, 0};
 }
 
 bool SendsColourBlock(const ProfileRecord& record) {
-  return record.ledMode == 5 && record.ledMultiColour == 1;
+  return record.ledMode == static_cast<std::int32_t>(LedMode::kColourCycle) &&
+         record.ledMultiColour == 1;
+}
+
+std::uint8_t ProximityValue(const ProfileRecord& record) {
+  const bool lightsOff = record.ledMode == static_cast<std::int32_t>(LedMode::kOff);
+  return record.proximitySensing == 1 && !lightsOff ? kProximityOn : kProximityOff;
 }
 
 ColourBlock BuildColourBlock(const ProfileRecord& record) {

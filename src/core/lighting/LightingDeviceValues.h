@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/device/DeviceCommands.h"
+#include "core/lighting/LedValues.h"
 #include "core/store/ProfileRecord.h"
 
 namespace n63k {
@@ -16,5 +16,8 @@ bool SendsColourBlock(const ProfileRecord& record);
 
 // Red, green, blue of colours 1, 2 and 3, then zeros.
 ColourBlock BuildColourBlock(const ProfileRecord& record);
+
+// Proximity sensing goes out on only while the lighting is not off.
+std::uint8_t ProximityValue(const ProfileRecord& record);
 
 }  // namespace n63k

@@ -3,8 +3,6 @@
 #include <system_error>
 #include <vector>
 
-#include "core/base/Files.h"
-#include "core/base/TextFormat.h"
 #include "core/macro/MacroInUse.h"
 
 namespace n63k {
@@ -17,72 +15,62 @@ constexpr std::uint32_t kWritePauseMs = 100;
 
 namespace fs = std::filesystem;
 
-MacroStore::MacroStore(fs::path dataFolder, MacroTable& table, UserMessages& messages,
-                       const Localisation& localisation, Clock& clock)
-    : dataFolder_(std::move(dataFolder)),
-      table_(table),
-      messages_(messages),
-      localisation_(localisation),
-      clock_(clock) {}
+MacroStore::MacroStore(fs::path dataFolder, MacroTable& table, FileAccess& files, Clock& clock)
+    : dataFolder_(std::move(dataFolder)), table_(table), files_(files), clock_(clock) {}
 
 fs::path MacroStore::Path() const {
   return dataFolder_ / "Macro.cfg";
 }
 
-bool MacroStore::LoadMacroTable() {
+Outcome MacroStore::LoadMacroTable() {
   std::vector<std::uint8_t> bytes;
-  const FileError error = ReadFileBytes(Path(), bytes, sizeof(MacroSlots));
+  const FileError error = files_.Read(Path(), bytes, sizeof(MacroSlots));
   if (error != FileError::kNone) {
     bytes.clear();
   }
   table_.Fill(bytes);
-  if (error == FileError::kNotFound) {
-    messages_.InfoBox(FormatText(localisation_.texts.Get("str_msg2"), Path().string()), false);
+  if (error != FileError::kNone) {
+    return Outcome::Failure(FileNotice(FileTask::kLoadMacros, Path(), error));
   }
-  return error == FileError::kNone;
+  return {};
 }
 
-bool MacroStore::SaveMacroTable() {
+Outcome MacroStore::SaveMacroTable() {
   const fs::path path = Path();
   std::error_code unknown;
   const bool exists = fs::exists(path, unknown) || unknown;
   if (!exists) {
-    messages_.StandardInfo(FormatText(localisation_.texts.Get("str_msg2"), path.string()));
-    const FileError error = WriteFileAtomic(path, table_.Bytes());
-    if (error == FileError::kAccessDenied) {
-      messages_.StandardInfo(localisation_.texts.Get("str_msg4"));
+    Outcome outcome;
+    outcome.Note(FileNotice(FileTask::kSaveMacros, path, FileError::kNotFound));
+    const FileError error = files_.Write(path, table_.Bytes());
+    if (error != FileError::kNone) {
+      outcome.Fail(FileNotice(FileTask::kCreateMacros, path, error));
     }
-    return error == FileError::kNone;
+    return outcome;
   }
   clock_.SleepMs(kWritePauseMs);
-  const FileError error = WriteFileAtomic(path, table_.Bytes());
+  const FileError error = files_.Write(path, table_.Bytes());
   clock_.SleepMs(kWritePauseMs);
-  // Reported, or the user would believe the change was kept.
-  if (error == FileError::kAccessDenied) {
-    messages_.StandardInfo(localisation_.texts.Get("str_msg5"));
+  if (error != FileError::kNone) {
+    return Outcome::Failure(FileNotice(FileTask::kSaveMacros, path, error));
   }
-  return error == FileError::kNone;
+  return {};
 }
 
-bool MacroStore::StoreMacro(const MacroRecord& record) {
+Outcome MacroStore::StoreMacro(const MacroRecord& record) {
   if (!table_.PutMacro(record)) {
-    return false;
+    return Outcome::Refused();
   }
-  SaveMacroTable();
-  return true;
+  return SaveMacroTable();
 }
 
-bool MacroStore::DeleteMacro(std::uint32_t identifier, const ProfileTableEntries& profiles,
-                             const ProfileRecord& current) {
+Outcome MacroStore::DeleteMacro(std::uint32_t identifier, const ProfileTableEntries& profiles,
+                                const ProfileRecord& current) {
   if (IsMacroInUse(identifier, profiles, current)) {
-    messages_.InfoBox(localisation_.chineseUi ? "当前宏正在被使用，不能删除！"
-                                              : "The macro is being applied and cannot be deleted!",
-                      false);
-    return false;
+    return Outcome::Failure({FileTask::kDeleteMacro, Problem::kInUse, Path(), {}});
   }
   table_.ClearMacro(identifier);
-  SaveMacroTable();
-  return true;
+  return SaveMacroTable();
 }
 
 }  // namespace n63k

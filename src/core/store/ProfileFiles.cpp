@@ -4,9 +4,6 @@
 #include <system_error>
 #include <vector>
 
-#include "core/base/Files.h"
-#include "core/base/TextFormat.h"
-
 namespace n63k {
 
 namespace fs = std::filesystem;
@@ -15,7 +12,8 @@ namespace {
 
 // Keeps a profile file that is about to be replaced by defaults, so that a
 // damaged or foreign file can still be recovered by hand.
-void KeepBackup(const fs::path& path, std::span<const std::uint8_t> replacement) {
+void KeepBackup(FileAccess& files, const fs::path& path,
+                std::span<const std::uint8_t> replacement) {
   fs::path backup = path;
   backup += ".bak";
   std::error_code error;
@@ -23,66 +21,67 @@ void KeepBackup(const fs::path& path, std::span<const std::uint8_t> replacement)
     return;
   }
   std::vector<std::uint8_t> old;
-  if (ReadFileBytes(path, old, 1u << 20) != FileError::kNone) {
+  if (files.Read(path, old, 1u << 20) != FileError::kNone) {
     return;
   }
   if (old.size() == replacement.size() &&
       std::memcmp(old.data(), replacement.data(), old.size()) == 0) {
     return;
   }
-  WriteFileAtomic(backup, old);
+  // A backup that cannot be written must not stop the repair.
+  static_cast<void>(files.Write(backup, old));
 }
 
 }  // namespace
 
-ProfileFiles::ProfileFiles(fs::path dataFolder, UserMessages& messages,
-                           const Localisation& localisation)
-    : dataFolder_(std::move(dataFolder)), messages_(messages), localisation_(localisation) {}
+ProfileFiles::ProfileFiles(fs::path dataFolder, const Localisation& localisation,
+                           FileAccess& files)
+    : dataFolder_(std::move(dataFolder)), localisation_(localisation), files_(files) {}
 
-LoadResult ProfileFiles::LoadProfile(const fs::path& path, bool reportMissing) {
+ProfileLoad ProfileFiles::ReadProfile(const fs::path& path, ProfileRecord& into,
+                                      bool reportMissing) {
   std::vector<std::uint8_t> bytes;
-  const FileError error = ReadFileBytes(path, bytes, sizeof(ProfileRecord));
+  const FileError error = files_.Read(path, bytes, sizeof(ProfileRecord));
   if (error == FileError::kNone) {
-    std::memset(&current_, 0, sizeof current_);
-    std::memcpy(&current_, bytes.data(), bytes.size());
-    if (current_.magic != kProfileMagic) {
-      messages_.StandardInfo(FormatText("%s is an invaild Profile!", path.string()));
-      return LoadResult::kInvalid;
+    ProfileRecord record{};
+    std::memcpy(&record, bytes.data(), bytes.size());
+    if (record.magic != kProfileMagic) {
+      return {LoadResult::kInvalid,
+              Outcome().Note({FileTask::kLoadProfile, Problem::kDamaged, path, "wrong magic"})};
     }
-    return LoadResult::kLoaded;
+    into = record;
+    return {LoadResult::kLoaded, {}};
   }
-  if (reportMissing && error == FileError::kNotFound) {
-    messages_.InfoBox(
-        FormatText("Failed to open file, check whether there is a %s path?", path.string()), false);
-    WriteDefaultProfile(path);
+  Outcome outcome;
+  if (error != FileError::kNotFound) {
+    outcome.Note(FileNotice(FileTask::kLoadProfile, path, error));
+  } else if (reportMissing) {
+    outcome.Note(FileNotice(FileTask::kLoadProfile, path, error));
+    outcome.Add(WriteDefaultProfile(path, into));
   }
-  return LoadResult::kNotOpened;
+  return {LoadResult::kNotOpened, std::move(outcome)};
 }
 
-bool ProfileFiles::WriteDefaultProfile(const fs::path& path) {
+Outcome ProfileFiles::WriteDefaultProfile(const fs::path& path, ProfileRecord& into) {
   std::error_code ignored;
   fs::create_directory(dataFolder_ / "Profile", ignored);
   ProfileRecord defaults;
   BuildDefaultProfile(defaults, localisation_.chineseUi);
-  KeepBackup(path, RecordBytes(defaults));
-  const FileError error = WriteFileAtomic(path, RecordBytes(defaults));
-  if (error == FileError::kNone) {
-    current_ = defaults;
-    return true;
+  KeepBackup(files_, path, RecordBytes(defaults));
+  const FileError error = files_.Write(path, RecordBytes(defaults));
+  if (error != FileError::kNone) {
+    return Outcome::Failure(FileNotice(FileTask::kWriteDefaultProfile, path, error));
   }
-  if (error == FileError::kAccessDenied) {
-    messages_.InfoBox(localisation_.texts.Get("str_msg4"), false);
-  }
-  return false;
+  into = defaults;
+  return {};
 }
 
-void ProfileFiles::SaveProfile(const fs::path& path) {
-  const FileError error = WriteFileAtomic(path, RecordBytes(current_));
-  if (error == FileError::kNotFound) {
-    messages_.StandardInfo(FormatText(localisation_.texts.Get("str_msg2"), path.string()));
-  } else if (error == FileError::kAccessDenied) {
-    messages_.StandardInfo(localisation_.texts.Get("str_msg5"));
+Outcome ProfileFiles::SaveProfile(const fs::path& path) {
+  const FileError error = files_.Write(path, RecordBytes(current_));
+  if (error != FileError::kNone) {
+    return Outcome::Failure(FileNotice(FileTask::kSaveProfile, path, error));
   }
+  return {};
 }
 
 void ProfileFiles::RestoreDefaults(ButtonMacroIds& macroIds) {

@@ -2,7 +2,8 @@
 
 #include <filesystem>
 
-#include "core/app/UserMessages.h"
+#include "core/base/FileAccess.h"
+#include "core/base/Outcome.h"
 #include "core/i18n/TextTable.h"
 #include "core/store/ButtonMacroIds.h"
 #include "core/store/ProfileRecord.h"
@@ -12,29 +13,43 @@ namespace n63k {
 enum class LoadResult {
   kNotOpened = 0,
   kLoaded = 1,
-  kInvalid = 255,  // read, but the magic is wrong; the record holds the bytes read
+  kInvalid = 255,  // read, but not a profile
+};
+
+struct [[nodiscard]] ProfileLoad {
+  LoadResult result;
+  Outcome outcome;
 };
 
 // The current profile record and the files it is read from and written to.
 class ProfileFiles {
  public:
-  ProfileFiles(std::filesystem::path dataFolder, UserMessages& messages,
-               const Localisation& localisation);
+  ProfileFiles(std::filesystem::path dataFolder, const Localisation& localisation,
+               FileAccess& files);
 
   ProfileRecord& Current() { return current_; }
   const ProfileRecord& Current() const { return current_; }
 
-  // Reads a profile file into the current record. With `reportMissing`, a
-  // missing file is reported and replaced by a default profile.
-  LoadResult LoadProfile(const std::filesystem::path& path, bool reportMissing);
+  // Reads a profile file into `into`, which changes only when the file holds a
+  // profile. With `reportMissing`, a missing file is told and replaced on disk
+  // by a default profile (and `into` becomes the defaults).
+  ProfileLoad ReadProfile(const std::filesystem::path& path, ProfileRecord& into,
+                          bool reportMissing);
+  // The same into the current record.
+  ProfileLoad LoadProfile(const std::filesystem::path& path, bool reportMissing) {
+    return ReadProfile(path, current_, reportMissing);
+  }
 
-  // Makes the current record the default record and writes it to `path`. A
-  // file there that differs from the defaults is kept first as "<name>.bak",
-  // unless an earlier one is kept already.
-  bool WriteDefaultProfile(const std::filesystem::path& path);
+  // Writes the default record to `path` and, when written, makes `into` the
+  // defaults. A file there that differs from the defaults is kept first as
+  // "<name>.bak", unless an earlier one is kept already.
+  Outcome WriteDefaultProfile(const std::filesystem::path& path, ProfileRecord& into);
+  Outcome WriteDefaultProfile(const std::filesystem::path& path) {
+    return WriteDefaultProfile(path, current_);
+  }
 
-  // Writes the current record to `path`, reporting why it could not.
-  void SaveProfile(const std::filesystem::path& path);
+  // Writes the current record to `path`.
+  Outcome SaveProfile(const std::filesystem::path& path);
 
   // The defaults in memory, with no macro on any button; they reach the disk
   // only after the mouse accepted them.
@@ -42,8 +57,8 @@ class ProfileFiles {
 
  private:
   std::filesystem::path dataFolder_;
-  UserMessages& messages_;
   const Localisation& localisation_;
+  FileAccess& files_;
   ProfileRecord current_{};
 };
 

@@ -19,7 +19,7 @@ void BuildDefaultProfile(ProfileRecord& record, bool chineseUi) {
   std::memcpy(record.dpiLevels, kDpi, sizeof kDpi);
   record.sensorHeight = 15;
   record.pollingRate = 1;
-  record.ledMode = 5;
+  record.ledMode = static_cast<std::int32_t>(LedMode::kColourCycle);
   record.ledMultiColour = 0;
   for (int i = 0; i < 4; ++i) {
     record.ledColours[i] = 255;
@@ -28,9 +28,9 @@ void BuildDefaultProfile(ProfileRecord& record, bool chineseUi) {
   record.proximitySensing = 1;
   record.pointerPrecision = 0;
   record.pointerSpeed = 10;
-  record.ledParam1 = 5;
-  record.ledParam2 = 3;
-  record.ledParam5 = 4;
+  record.ledBrightness = 5;
+  record.ledBreathingSpeed = 3;
+  record.ledCycleSpeed = 4;
   record.wheelScrollLines = 3;
 }
 

@@ -15,6 +15,16 @@ static_assert(std::endian::native == std::endian::little,
 
 inline constexpr std::uint32_t kProfileMagic = 0x80800295;
 
+// The lighting modes as stored; any other stored value turns the lighting off.
+enum class LedMode : std::int32_t {
+  kAlwaysOn = 1,
+  kBreathing = 2,
+  kApmBreathing = 3,
+  kSpectrumCycle = 4,
+  kColourCycle = 5,
+  kOff = 6,
+};
+
 // Everything one profile sets; also the exact content of a profile file.
 struct ProfileRecord {
   std::uint32_t magic;
@@ -23,7 +33,7 @@ struct ProfileRecord {
   std::uint8_t reserved[64];
   std::int32_t sensorHeight;  // 1-30, stored only
   std::int32_t pollingRate;   // report interval in ms: 1, 2, 4 or 8
-  std::int32_t ledMode;       // 1-6
+  std::int32_t ledMode;       // a LedMode
   std::int32_t ledMultiColour;
   std::uint32_t ledColours[4];  // red in the low byte; 0-2 multi-colour, 3 single colour
   std::int32_t ledColourCustom[4];
@@ -31,9 +41,9 @@ struct ProfileRecord {
   std::int32_t proximitySensing;
   std::int32_t pointerPrecision;
   std::int32_t pointerSpeed;  // 1-20
-  std::int32_t ledParam1;
-  std::int32_t ledParam2;
-  std::int32_t ledParam5;
+  std::int32_t ledBrightness;      // always-on mode: 1-10
+  std::int32_t ledBreathingSpeed;  // breathing mode: 1-5
+  std::int32_t ledCycleSpeed;      // colour-cycle mode: twice the speed slider's 1-3
   std::int32_t wheelScrollLines;  // 1-30, or -1 for one screen per notch
 };
 
@@ -51,9 +61,9 @@ static_assert(offsetof(ProfileRecord, ledPresetIndex) == 22208);
 static_assert(offsetof(ProfileRecord, proximitySensing) == 22224);
 static_assert(offsetof(ProfileRecord, pointerPrecision) == 22228);
 static_assert(offsetof(ProfileRecord, pointerSpeed) == 22232);
-static_assert(offsetof(ProfileRecord, ledParam1) == 22236);
-static_assert(offsetof(ProfileRecord, ledParam2) == 22240);
-static_assert(offsetof(ProfileRecord, ledParam5) == 22244);
+static_assert(offsetof(ProfileRecord, ledBrightness) == 22236);
+static_assert(offsetof(ProfileRecord, ledBreathingSpeed) == 22240);
+static_assert(offsetof(ProfileRecord, ledCycleSpeed) == 22244);
 static_assert(offsetof(ProfileRecord, wheelScrollLines) == 22248);
 
 // Fills the record with the defaults; captions are the function names in the

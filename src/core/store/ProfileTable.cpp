@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/base/Files.h"
 #include "core/base/TextFormat.h"
 #include "core/base/Utf.h"
 
@@ -24,9 +23,9 @@ ProfileTableEntries DefaultProfileTable() {
   return entries;
 }
 
-ProfileTable::ProfileTable(fs::path dataFolder, ProfileFiles& files, ButtonMacroIds& macroIds,
-                           UserMessages& messages)
-    : dataFolder_(std::move(dataFolder)), files_(files), macroIds_(macroIds), messages_(messages) {}
+ProfileTable::ProfileTable(fs::path dataFolder, ProfileFiles& profiles, ButtonMacroIds& macroIds,
+                           FileAccess& files)
+    : dataFolder_(std::move(dataFolder)), profiles_(profiles), macroIds_(macroIds), files_(files) {}
 
 fs::path ProfileTable::ProfilePath(int entry) const {
   return dataFolder_ / "Profile" / ("Profile" + std::to_string(entry + 1) + ".cfg");
@@ -36,16 +35,15 @@ fs::path ProfileTable::TablePath() const {
   return dataFolder_ / "Profile" / "ConfigInfo.cfg";
 }
 
-void ProfileTable::LoadProfileTable() {
+Outcome ProfileTable::LoadProfileTable() {
+  Outcome outcome;
   std::vector<std::uint8_t> bytes;
-  const FileError error = ReadFileBytes(TablePath(), bytes, sizeof entries_);
+  const FileError error = files_.Read(TablePath(), bytes, sizeof entries_);
   if (error == FileError::kNone) {
     std::memset(&entries_, 0, sizeof entries_);
     std::memcpy(&entries_, bytes.data(), bytes.size());
-  } else if (error == FileError::kNotFound) {
-    messages_.InfoBox(
-        FormatText("Failed to open file, check whether there is a %s path?", TablePath().string()),
-        false);
+  } else {
+    outcome.Note(FileNotice(FileTask::kLoadProfileTable, TablePath(), error));
   }
 
   for (int i = 0; i < kProfileCount; ++i) {
@@ -58,17 +56,21 @@ void ProfileTable::LoadProfileTable() {
     if (entry.entryMagic != kEntryMagic || entry.selected == 0) {
       continue;
     }
-    if (files_.LoadProfile(ProfilePath(i), true) == LoadResult::kLoaded) {
+    ProfileLoad load = profiles_.LoadProfile(ProfilePath(i), true);
+    outcome.Add(std::move(load.outcome));
+    if (load.result == LoadResult::kLoaded) {
       current_ = i;
       found = true;
     } else {
       entry.selected = 0;
-      files_.WriteDefaultProfile(ProfilePath(i));
+      outcome.Add(profiles_.WriteDefaultProfile(ProfilePath(i)));
     }
   }
   if (!found) {
-    if (files_.LoadProfile(ProfilePath(0), false) != LoadResult::kLoaded) {
-      files_.WriteDefaultProfile(ProfilePath(0));
+    ProfileLoad load = profiles_.LoadProfile(ProfilePath(0), false);
+    outcome.Add(std::move(load.outcome));
+    if (load.result != LoadResult::kLoaded) {
+      outcome.Add(profiles_.WriteDefaultProfile(ProfilePath(0)));
     }
     entries_[0].selected = 1;
     current_ = 0;
@@ -77,6 +79,7 @@ void ProfileTable::LoadProfileTable() {
   for (std::size_t i = 0; i < pressed_.size(); ++i) {
     pressed_[i] = entries_[i].entryMagic == kEntryMagic && entries_[i].selected != 0;
   }
+  return outcome;
 }
 
 void ProfileTable::UseCurrentMacroIds() {
@@ -84,14 +87,17 @@ void ProfileTable::UseCurrentMacroIds() {
   std::copy(std::begin(entry.macroIds), std::end(entry.macroIds), macroIds_.begin());
 }
 
-bool ProfileTable::SwitchProfile(int entry) {
+ProfileSwitch ProfileTable::SwitchProfile(int entry) {
   if (entry < 0 || entry >= kProfileCount) {
-    return false;
+    return {false, {}};
   }
+  ProfileRecord record = profiles_.Current();
+  ProfileLoad load = profiles_.ReadProfile(ProfilePath(entry), record, true);
+  if (load.result != LoadResult::kLoaded) {
+    return {false, std::move(load.outcome)};
+  }
+  profiles_.Current() = record;
   current_ = entry;
-  if (files_.LoadProfile(ProfilePath(entry), true) != LoadResult::kLoaded) {
-    return false;
-  }
   UseCurrentMacroIds();
   for (ProfileTableEntry& e : entries_) {
     e.selected = 0;
@@ -100,18 +106,23 @@ bool ProfileTable::SwitchProfile(int entry) {
   for (std::size_t i = 0; i < pressed_.size(); ++i) {
     pressed_[i] = entries_[i].selected == 1;
   }
-  return true;
+  return {true, std::move(load.outcome)};
 }
 
-void ProfileTable::SaveCurrentProfile() {
-  files_.SaveProfile(ProfilePath(current_));
+Outcome ProfileTable::SaveCurrentProfile() {
+  return profiles_.SaveProfile(ProfilePath(current_));
 }
 
-void ProfileTable::SaveProfileTable() {
+Outcome ProfileTable::SaveProfileTable() {
   ProfileTableEntry& entry = entries_[static_cast<std::size_t>(current_)];
   std::copy(macroIds_.begin(), macroIds_.end(), std::begin(entry.macroIds));
-  SaveCurrentProfile();
-  WriteFileAtomic(TablePath(), {reinterpret_cast<const std::uint8_t*>(&entries_), sizeof entries_});
+  Outcome outcome = SaveCurrentProfile();
+  const FileError error = files_.Write(
+      TablePath(), {reinterpret_cast<const std::uint8_t*>(&entries_), sizeof entries_});
+  if (error != FileError::kNone) {
+    outcome.Fail(FileNotice(FileTask::kSaveProfileTable, TablePath(), error));
+  }
+  return outcome;
 }
 
 }  // namespace n63k

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "core/app/UserMessages.h"
+#include "core/base/FileAccess.h"
+#include "core/base/Outcome.h"
 #include "core/store/ButtonMacroIds.h"
 #include "core/store/ProfileFiles.h"
 
@@ -38,27 +39,33 @@ static_assert(sizeof(ProfileTableEntries) == 8000);
 // labelled "Profile1" to "Profile5", no macros.
 ProfileTableEntries DefaultProfileTable();
 
+// What a profile switch did: on `switched` the caller refreshes the pages and
+// may request a write; otherwise nothing changed in memory.
+struct [[nodiscard]] ProfileSwitch {
+  bool switched;
+  Outcome outcome;
+};
+
 // The five profiles, which one is current, and the macro of each button.
 class ProfileTable {
  public:
-  ProfileTable(std::filesystem::path dataFolder, ProfileFiles& files, ButtonMacroIds& macroIds,
-               UserMessages& messages);
+  ProfileTable(std::filesystem::path dataFolder, ProfileFiles& profiles, ButtonMacroIds& macroIds,
+               FileAccess& files);
 
   // Reads "ConfigInfo.cfg", chooses the current profile and loads it. The
   // caller copies the current entry's macros into ButtonMacroIds when it is
   // ready for them (UseCurrentMacroIds).
-  void LoadProfileTable();
+  Outcome LoadProfileTable();
   void UseCurrentMacroIds();
 
-  // Makes `entry` current and loads its profile. On false the profile could
-  // not be loaded: the entry is current but nothing else changed. On true the
-  // caller refreshes the pages and may request a write.
-  bool SwitchProfile(int entry);
+  // Makes `entry` current, with its profile and its macros. When its profile
+  // cannot be loaded the index, the record and the macros stay as they were.
+  ProfileSwitch SwitchProfile(int entry);
 
   // After a successful write: the macros into the current entry, the current
   // profile to its file, then the table.
-  void SaveProfileTable();
-  void SaveCurrentProfile();
+  Outcome SaveProfileTable();
+  Outcome SaveCurrentProfile();
 
   int CurrentIndex() const { return current_; }
   std::filesystem::path ProfilePath(int entry) const;
@@ -69,9 +76,9 @@ class ProfileTable {
 
  private:
   std::filesystem::path dataFolder_;
-  ProfileFiles& files_;
+  ProfileFiles& profiles_;
   ButtonMacroIds& macroIds_;
-  UserMessages& messages_;
+  FileAccess& files_;
   ProfileTableEntries entries_{};
   int current_ = 0;
   std::array<bool, kProfileCount> pressed_{};

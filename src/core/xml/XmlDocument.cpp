@@ -59,11 +59,11 @@ bool EndsRequestedName(char16_t c) {
 
 }  // namespace
 
-CXmlDocument::CXmlDocument() {
+XmlDocument::XmlDocument() {
   SetText({});
 }
 
-bool CXmlDocument::LoadFile(const std::filesystem::path& path) {
+bool XmlDocument::LoadFile(const std::filesystem::path& path) {
   // The size tells a missing path or a folder by the system's own message,
   // and lets the read take one byte more than the file (or the limit) holds,
   // which tells a file that is too large.
@@ -83,7 +83,7 @@ bool CXmlDocument::LoadFile(const std::filesystem::path& path) {
   return LoadFile(std::span<const std::uint8_t>(bytes));
 }
 
-bool CXmlDocument::LoadFile(std::span<const std::uint8_t> bytes) {
+bool XmlDocument::LoadFile(std::span<const std::uint8_t> bytes) {
   if (bytes.size() > kMaxFileSize) {
     MakeEmpty(SystemMessage(EFBIG));
     return false;
@@ -93,7 +93,7 @@ bool CXmlDocument::LoadFile(std::span<const std::uint8_t> bytes) {
   return Parse(std::move(decoded.report));
 }
 
-bool CXmlDocument::SetText(std::u16string text) {
+bool XmlDocument::SetText(std::u16string text) {
   if (text.size() > kMaxFileSize) {
     MakeEmpty(SystemMessage(EFBIG));
     return false;
@@ -102,7 +102,7 @@ bool CXmlDocument::SetText(std::u16string text) {
   return Parse({});
 }
 
-bool CXmlDocument::Parse(std::string loadReport) {
+bool XmlDocument::Parse(std::string loadReport) {
   XmlParseResult result = ParseXml(text_, elements_);
   wellFormed_ = result.firstError.empty();
   diagnostic_ = std::move(loadReport);
@@ -113,7 +113,7 @@ bool CXmlDocument::Parse(std::string loadReport) {
   return wellFormed_;
 }
 
-void CXmlDocument::MakeEmpty(std::string diagnostic) {
+void XmlDocument::MakeEmpty(std::string diagnostic) {
   text_.clear();
   elements_.Reset(8);
   wellFormed_ = false;
@@ -121,14 +121,14 @@ void CXmlDocument::MakeEmpty(std::string diagnostic) {
   ResetPosition();
 }
 
-void CXmlDocument::ResetPosition() {
+void XmlDocument::ResetPosition() {
   parent_ = 0;
   current_ = 0;
   child_ = 0;
   nodeKind_ = XmlNodeKind::kNone;
 }
 
-bool CXmlDocument::FindElement(std::string_view name) {
+bool XmlDocument::FindElement(std::string_view name) {
   const std::uint32_t first =
       current_ != 0 ? elements_[current_].nextSibling : elements_[parent_].firstChild;
   const std::uint32_t found = FindSibling(first, Utf8ToUtf16(name));
@@ -141,7 +141,7 @@ bool CXmlDocument::FindElement(std::string_view name) {
   return true;
 }
 
-bool CXmlDocument::FindChildElement(std::string_view name) {
+bool XmlDocument::FindChildElement(std::string_view name) {
   if (current_ == 0 && !FindElement()) {
     return false;
   }
@@ -156,7 +156,7 @@ bool CXmlDocument::FindChildElement(std::string_view name) {
   return true;
 }
 
-bool CXmlDocument::EnterElement() {
+bool XmlDocument::EnterElement() {
   if (current_ == 0) {
     return false;
   }
@@ -167,15 +167,15 @@ bool CXmlDocument::EnterElement() {
   return true;
 }
 
-std::u16string CXmlDocument::GetChildText() const {
+std::u16string XmlDocument::GetChildText() const {
   return ElementText(child_);
 }
 
-std::string CXmlDocument::GetChildTextUtf8() const {
+std::string XmlDocument::GetChildTextUtf8() const {
   return Utf16ToUtf8(GetChildText());
 }
 
-std::u16string CXmlDocument::ElementText(std::uint32_t index) const {
+std::u16string XmlDocument::ElementText(std::uint32_t index) const {
   if (index == 0 || index >= elements_.Count()) {
     return {};
   }
@@ -206,7 +206,7 @@ std::u16string CXmlDocument::ElementText(std::uint32_t index) const {
   return out;
 }
 
-std::u16string_view CXmlDocument::ElementName(std::uint32_t index) const {
+std::u16string_view XmlDocument::ElementName(std::uint32_t index) const {
   if (index == 0) {
     return {};
   }
@@ -222,7 +222,7 @@ std::u16string_view CXmlDocument::ElementName(std::uint32_t index) const {
   return text.substr(start, i - start);
 }
 
-bool CXmlDocument::NameMatches(std::uint32_t index, std::u16string_view name) const {
+bool XmlDocument::NameMatches(std::uint32_t index, std::u16string_view name) const {
   if (name.empty()) {
     return true;
   }
@@ -231,7 +231,7 @@ bool CXmlDocument::NameMatches(std::uint32_t index, std::u16string_view name) co
          (name.size() == elementName.size() || EndsRequestedName(name[elementName.size()]));
 }
 
-std::uint32_t CXmlDocument::FindSibling(std::uint32_t first, std::u16string_view name) const {
+std::uint32_t XmlDocument::FindSibling(std::uint32_t first, std::u16string_view name) const {
   for (std::uint32_t index = first; index != 0; index = elements_[index].nextSibling) {
     if (NameMatches(index, name)) {
       return index;

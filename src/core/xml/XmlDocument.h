@@ -17,14 +17,14 @@ enum class XmlNodeKind { kNone, kElement };
 // down the element tree by name. Lenient: a document with markup errors is
 // indexed as far as the parse got. Names are compared case-sensitively and
 // given in UTF-8; the document text is held as UTF-16.
-class CXmlDocument {
+class XmlDocument {
  public:
   // Larger files are refused: element offsets are 32-bit, and the documents
   // read (language files, the update manifest) are a few kilobytes.
   static constexpr std::size_t kMaxFileSize = 64 * 1024 * 1024;
 
   // An empty document: no elements, diagnostic text "Empty document".
-  CXmlDocument();
+  XmlDocument();
 
   // Reads, decodes and parses a file. True only when it was read and is
   // well-formed: no markup error and exactly one top-level element. A file

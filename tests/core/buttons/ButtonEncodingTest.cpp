@@ -92,7 +92,7 @@ TEST(WatchButton, RewritingTheSameProfileKeepsOneEntryPerControl) {
   MouseWatchList watchList;
   WatchButton(watchList, 6, pcAction);
   WatchButton(watchList, 6, pcAction);
-  watchList.WatchMouseInput(0x20A00, true);
+  watchList.Unwatch(0x20A00);
   EXPECT_FALSE(watchList.IsWatched(0x20A00));
 }
 

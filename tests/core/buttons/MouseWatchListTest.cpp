@@ -9,31 +9,31 @@ namespace {
 
 TEST(MouseWatchList, AddsOnceAndRemoves) {
   MouseWatchList list;
-  list.WatchMouseInput(0x0204, false);
-  list.WatchMouseInput(0x0204, false);
+  list.Watch(0x0204);
+  list.Watch(0x0204);
   EXPECT_TRUE(list.IsWatched(0x0204));
-  list.WatchMouseInput(0x0204, true);
+  list.Unwatch(0x0204);
   EXPECT_FALSE(list.IsWatched(0x0204));
-  list.WatchMouseInput(0x0207, true);
+  list.Unwatch(0x0207);
   EXPECT_FALSE(list.IsWatched(0x0207));
 }
 
 TEST(MouseWatchList, FullListIgnoresFurtherIdentities) {
   MouseWatchList list;
   for (std::uint32_t i = 1; i <= MouseWatchList::kEntryCount; ++i) {
-    list.WatchMouseInput(i, false);
+    list.Watch(i);
   }
-  list.WatchMouseInput(0x0201, false);
+  list.Watch(0x0201);
   EXPECT_FALSE(list.IsWatched(0x0201));
-  list.WatchMouseInput(5, true);
-  list.WatchMouseInput(0x0201, false);
+  list.Unwatch(5);
+  list.Watch(0x0201);
   EXPECT_TRUE(list.IsWatched(0x0201));
   EXPECT_TRUE(list.IsWatched(MouseWatchList::kEntryCount));
 }
 
 TEST(MouseWatchList, FreeEntriesAreNeverReportedAsWatched) {
   MouseWatchList list;
-  list.WatchMouseInput(0, false);
+  list.Watch(0);
   EXPECT_FALSE(list.IsWatched(0));
 }
 
@@ -43,8 +43,8 @@ TEST(MouseWatchList, ReadersAndAWriterShareTheList) {
   MouseWatchList list;
   std::thread writer([&list] {
     for (int i = 0; i < 2000; ++i) {
-      list.WatchMouseInput(0x20A01, true);
-      list.WatchMouseInput(0x20A01, false);
+      list.Unwatch(0x20A01);
+      list.Watch(0x20A01);
     }
   });
   for (int i = 0; i < 2000; ++i) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/base/Clock.h"
-#include "core/device/CUSBDriver.h"
+#include "core/device/DeviceLink.h"
 #include "core/device/SimulatedMouse.h"
 #include "core/device/TracingTransport.h"
 
@@ -59,7 +59,7 @@ class DeviceBench {
   std::vector<TransferRecord> records;
   std::vector<std::string> lines;
   TracingTransport tracing;
-  CUSBDriver link;
+  DeviceLink link;
 
  private:
   std::string Line(std::uint64_t at, const char* kind, const std::string& hex,

@@ -20,7 +20,7 @@ const std::string kDpiHex = "03 05 06 08 0a 0e 28 02 03 05 06 08 0a 0e 28 02";
 TEST(DeviceCommands, FramesAndPausesOfEveryCommand) {
   struct Case {
     std::string name;
-    std::function<bool(CUSBDriver&)> command;
+    std::function<bool(DeviceLink&)> command;
     // Expected lines, built on the bench so they use its report ID and length.
     std::function<std::vector<std::string>(const DeviceBench&)> trace;
     std::uint64_t endMs;
@@ -34,39 +34,35 @@ TEST(DeviceCommands, FramesAndPausesOfEveryCommand) {
   colours[8] = 0x99;
   colours[31] = 0xFF;
   const std::vector<Case> cases = {
-      {"polling rate 3 goes out as 2", [](CUSBDriver& l) { return SetPollingRate(l, 3); },
+      {"polling rate 3 goes out as 2", [](DeviceLink& l) { return SetPollingRate(l, 3); },
        [](const DeviceBench& b) { return std::vector{b.Set(0, "01 02")}; }, 0},
-      {"polling rate 8", [](CUSBDriver& l) { return SetPollingRate(l, 8); },
+      {"polling rate 8", [](DeviceLink& l) { return SetPollingRate(l, 8); },
        [](const DeviceBench& b) { return std::vector{b.Set(0, "01 08")}; }, 0},
-      {"polling rate 1", [](CUSBDriver& l) { return SetPollingRate(l, 1); },
+      {"polling rate 1", [](DeviceLink& l) { return SetPollingRate(l, 1); },
        [](const DeviceBench& b) { return std::vector{b.Set(0, "01 01")}; }, 0},
-      {"polling rate 4", [](CUSBDriver& l) { return SetPollingRate(l, 4); },
+      {"polling rate 4", [](DeviceLink& l) { return SetPollingRate(l, 4); },
        [](const DeviceBench& b) { return std::vector{b.Set(0, "01 04")}; }, 0},
-      {"polling rate 0 goes out as 2", [](CUSBDriver& l) { return SetPollingRate(l, 0); },
+      {"polling rate 0 goes out as 2", [](DeviceLink& l) { return SetPollingRate(l, 0); },
        [](const DeviceBench& b) { return std::vector{b.Set(0, "01 02")}; }, 0},
-      {"proximity on in mode 6", [](CUSBDriver& l) { return SetProximity(l, 1, 6); },
-       [](const DeviceBench& b) { return std::vector{b.Set(0, "03 b0")}; }, 0},
-      {"proximity on in mode 5", [](CUSBDriver& l) { return SetProximity(l, 1, 5); },
+      {"proximity on", [](DeviceLink& l) { return SetProximity(l, kProximityOn); },
        [](const DeviceBench& b) { return std::vector{b.Set(0, "03 a0")}; }, 0},
-      {"proximity off in mode 5", [](CUSBDriver& l) { return SetProximity(l, 0, 5); },
+      {"proximity off", [](DeviceLink& l) { return SetProximity(l, kProximityOff); },
        [](const DeviceBench& b) { return std::vector{b.Set(0, "03 b0")}; }, 0},
-      {"proximity 2 is not on", [](CUSBDriver& l) { return SetProximity(l, 2, 1); },
-       [](const DeviceBench& b) { return std::vector{b.Set(0, "03 b0")}; }, 0},
-      {"DPI stage", [](CUSBDriver& l) { return SetDpiStage(l, 3); },
+      {"DPI stage", [](DeviceLink& l) { return SetDpiStage(l, 3); },
        [](const DeviceBench& b) { return std::vector{b.Set(0, "0b 01 03")}; }, 0},
-      {"LED colour: green, red, blue", [](CUSBDriver& l) { return SetLedColour(l, 0xAA332211); },
+      {"LED colour: green, red, blue", [](DeviceLink& l) { return SetLedColour(l, 0xAA332211); },
        [](const DeviceBench& b) { return std::vector{b.Set(0, "0c 01 22 11 33")}; }, 0},
       {"LED effect",
-       [](CUSBDriver& l) {
+       [](DeviceLink& l) {
          return SetLedEffect(l, {5, 0x0C, 1});
        },
        [](const DeviceBench& b) { return std::vector{b.Set(0, "0d 01 05 0c 01")}; }, 0},
-      {"DPI table", [](CUSBDriver& l) { return WriteDpiTable(l, kDpi); },
+      {"DPI table", [](DeviceLink& l) { return WriteDpiTable(l, kDpi); },
        [](const DeviceBench& b) {
          return std::vector{b.Set(0, "11 01 07 10 00"), b.Out(50, kDpiHex)};
        },
        100},
-      {"three-colour block", [&colours](CUSBDriver& l) { return WriteLedColours(l, colours); },
+      {"three-colour block", [&colours](DeviceLink& l) { return WriteLedColours(l, colours); },
        [](const DeviceBench& b) {
          return std::vector{b.Set(0, "09 01 00 20 00"),
                             b.Out(50,
@@ -74,7 +70,7 @@ TEST(DeviceCommands, FramesAndPausesOfEveryCommand) {
                                   "00 00 00 00 00 00 00 00 00 00 ff")};
        },
        100},
-      {"key matrix", [&matrix](CUSBDriver& l) { return WriteKeyMatrix(l, matrix); },
+      {"key matrix", [&matrix](DeviceLink& l) { return WriteKeyMatrix(l, matrix); },
        [](const DeviceBench& b) {
          return std::vector{b.Set(0, "12 01 00 40 00"),
                             b.Out(150,
@@ -131,10 +127,10 @@ TEST(DeviceCommands, OddVersionRepliesGiveNoVersion) {
 }
 
 TEST(DeviceCommands, ARefusedHeaderSendsNoData) {
-  const std::vector<std::function<bool(CUSBDriver&)>> commands = {
-      [](CUSBDriver& l) { return WriteDpiTable(l, kDpi); },
-      [](CUSBDriver& l) { return WriteLedColours(l, ColourBlock{}); },
-      [](CUSBDriver& l) { return WriteKeyMatrix(l, KeyMatrix{}); },
+  const std::vector<std::function<bool(DeviceLink&)>> commands = {
+      [](DeviceLink& l) { return WriteDpiTable(l, kDpi); },
+      [](DeviceLink& l) { return WriteLedColours(l, ColourBlock{}); },
+      [](DeviceLink& l) { return WriteKeyMatrix(l, KeyMatrix{}); },
   };
   for (const auto& command : commands) {
     DeviceBench bench;
@@ -148,17 +144,17 @@ TEST(DeviceCommands, ARefusedHeaderSendsNoData) {
 TEST(DeviceCommands, ARefusedDataReportFailsTheCommand) {
   struct Case {
     std::string name;
-    std::function<bool(CUSBDriver&)> command;
+    std::function<bool(DeviceLink&)> command;
     int refused;
     std::size_t reports;
     std::uint64_t endMs;
   };
   const std::vector<Case> cases = {
-      {"DPI data", [](CUSBDriver& l) { return WriteDpiTable(l, kDpi); }, 2, 2, 100},
-      {"colour data", [](CUSBDriver& l) { return WriteLedColours(l, ColourBlock{}); }, 2, 2, 100},
-      {"first key-matrix chunk", [](CUSBDriver& l) { return WriteKeyMatrix(l, KeyMatrix{}); }, 2, 2,
+      {"DPI data", [](DeviceLink& l) { return WriteDpiTable(l, kDpi); }, 2, 2, 100},
+      {"colour data", [](DeviceLink& l) { return WriteLedColours(l, ColourBlock{}); }, 2, 2, 100},
+      {"first key-matrix chunk", [](DeviceLink& l) { return WriteKeyMatrix(l, KeyMatrix{}); }, 2, 2,
        200},
-      {"second key-matrix chunk", [](CUSBDriver& l) { return WriteKeyMatrix(l, KeyMatrix{}); }, 3,
+      {"second key-matrix chunk", [](DeviceLink& l) { return WriteKeyMatrix(l, KeyMatrix{}); }, 3,
        3, 300},
   };
   for (const Case& c : cases) {

@@ -22,7 +22,7 @@ TEST(SimulatedMouse, KeepsWhatItIsSentAndPrintsIt) {
   ASSERT_TRUE(SetLedColour(bench.link, 0x00332211));
   ASSERT_TRUE(SetLedEffect(bench.link, {5, 12, 1}));
   ASSERT_TRUE(WriteLedColours(bench.link, colours));
-  ASSERT_TRUE(SetProximity(bench.link, 1, 5));
+  ASSERT_TRUE(SetProximity(bench.link, kProximityOn));
   ASSERT_TRUE(WriteDpiTable(
       bench.link, {1, 2, 0x80, 0x80, 0x80, 0x80, 0x80, 2, 1, 2, 0x80, 0x80, 0x80, 0x80, 0x80, 2}));
   ASSERT_TRUE(SetDpiStage(bench.link, 2));

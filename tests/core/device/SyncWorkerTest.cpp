@@ -203,7 +203,7 @@ TEST(SyncWorker, SevenMacroButtons) {
 
 TEST(SyncWorker, APcActionKeepsTheNativeWordAndIsWatched) {
   WorkerBench bench;
-  bench.state.mouseWatchList().WatchMouseInput(0x0201, false);  // left, from an earlier write
+  bench.state.mouseWatchList().Watch(0x0201);  // left, from an earlier write
   bench.Record().buttons[2].functionCode = kFunctionPcAction;
   bench.Record().buttons[5].functionCode = kFunctionPcAction;
   ASSERT_EQ(bench.Write(), std::nullopt);
@@ -291,11 +291,11 @@ TEST(SyncWorker, UnpluggingEndsTheWriteWithAFailure) {
 
 TEST(SyncWorker, RequestsWhileBusyAreIgnored) {
   WorkerBench bench;
-  ASSERT_TRUE(bench.worker.RequestSync());
-  EXPECT_FALSE(bench.worker.RequestSync());
+  ASSERT_TRUE(bench.worker.RequestSync(bench.Snapshot()));
+  EXPECT_FALSE(bench.worker.RequestSync(bench.Snapshot()));
   EXPECT_FALSE(bench.worker.IsIdle());
   ASSERT_EQ(bench.listener.WaitForOutcome(), std::nullopt);
-  EXPECT_FALSE(bench.worker.RequestSync()) << "the outcome is not handled yet";
+  EXPECT_FALSE(bench.worker.RequestSync(bench.Snapshot())) << "the outcome is not handled yet";
   bench.worker.SetIdle();
   ASSERT_EQ(bench.Write(), std::nullopt);
   EXPECT_EQ(bench.clock.NowMs(), 2200u) << "two writes, not three";
@@ -306,7 +306,36 @@ TEST(SyncWorker, StopsWhileIdleAndCanBeStoppedTwice) {
   bench.worker.Stop();
   bench.worker.Stop();
   EXPECT_TRUE(bench.Trace().empty());
+  EXPECT_FALSE(bench.worker.RequestSync(bench.Snapshot())) << "no thread to take it";
 }
+
+TEST(SyncWorker, RestartsAfterStopWithoutAWriteOfItsOwn) {
+  WorkerBench bench;
+  ASSERT_EQ(bench.Write(), std::nullopt);
+  const std::size_t written = bench.Trace().size();
+  bench.worker.Stop();
+  bench.worker.Start();
+  bench.worker.Stop();
+  EXPECT_EQ(bench.Trace().size(), written) << "a restart sent a write nobody asked for";
+  bench.worker.Start();
+  ASSERT_EQ(bench.Write(), std::nullopt);
+  EXPECT_EQ(bench.Trace().size(), 2 * written);
+}
+
+TEST(SyncWorker, SendsTheSnapshotNotWhatChangedSince) {
+  WorkerBench bench;
+  bench.state.macroTable().PutMacro(Macro(0x01000001));
+  AssignMacro(bench, 1, 0x01000001);
+  const ProfileSnapshot snapshot = bench.Snapshot();
+  bench.Record().pollingRate = 8;
+  bench.state.macroTable().ClearMacro(0x01000001);
+  bench.state.buttonMacroIds()[1] = 0;
+  ASSERT_TRUE(bench.worker.RequestSync(snapshot));
+  ASSERT_EQ(bench.listener.WaitForOutcome(), std::nullopt);
+  EXPECT_EQ(bench.mouse.memory().reportRate, 1);
+  EXPECT_TRUE(bench.mouse.memory().macros[0].has_value());
+}
+
 
 }  // namespace
 }  // namespace n63k

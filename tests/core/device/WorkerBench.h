@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/app/ProgramState.h"
 #include "core/device/DeviceBench.h"
 #include "core/device/SyncWorker.h"
 #include "core/device/TracingPointerSettings.h"
@@ -68,17 +69,21 @@ class WorkerBench : public DeviceBench {
                 [this](std::uint64_t at, const PointerValues& values) {
                   lines.push_back(PointerTraceLine(at, values, 0));
                 }),
-        worker(link, state, pointer, listener) {
+        worker(link, pointer, state.mouseWatchList(), listener) {
     BuildDefaultProfile(state.profileFiles().Current(), false);
     worker.Start();
   }
 
   ProfileRecord& Record() { return state.profileFiles().Current(); }
+  // What a write requested now would send.
+  ProfileSnapshot Snapshot() {
+    return TakeSnapshot(Record(), state.buttonMacroIds(), state.macroTable());
+  }
 
   // Requests one write and waits for its outcome, then marks the program
   // idle again as the outcome's handler does.
   std::optional<SyncFailure> Write() {
-    EXPECT_TRUE(worker.RequestSync());
+    EXPECT_TRUE(worker.RequestSync(Snapshot()));
     const auto outcome = listener.WaitForOutcome();
     worker.SetIdle();
     return outcome;

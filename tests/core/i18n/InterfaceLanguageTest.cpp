@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/TellUser.h"
 #include "core/i18n/InterfaceLanguage.h"
 #include "support/CaseName.h"
 #include "support/LanguageFolder.h"
@@ -34,11 +35,18 @@ class LanguageFolders {
   fs::path data() const { return dir_ / "data"; }
   fs::path languageCfg() const { return data() / "Language.cfg"; }
 
+  // Shows what an operation told, as the program does.
+  int Told(const LanguageNumber& number) {
+    TellUser(number.outcome, messages_, localisation_);
+    return number.number;
+  }
+  void Told(const Outcome& outcome) { TellUser(outcome, messages_, localisation_); }
+
   test::TempDir dir_;
   test::RecordingMessages messages_;
   Localisation localisation_;
   CountingObserver observer_;
-  InterfaceLanguage language_{Folders{program(), data()}, messages_, localisation_};
+  InterfaceLanguage language_{Folders{program(), data()}, localisation_, SystemFiles()};
 };
 
 struct StartUpCase {
@@ -64,7 +72,7 @@ TEST_P(StartUpTest, TakesTheInstallationLanguageAndReturnsTheStoredNumber) {
   localisation_.chineseUi = !c.chinese;
   localisation_.startupChineseUi = !c.chinese;
 
-  EXPECT_EQ(language_.StartUp(), 7);
+  EXPECT_EQ(Told(language_.StartUp()), 7);
 
   EXPECT_EQ(localisation_.chineseUi, c.chinese);
   EXPECT_EQ(localisation_.startupChineseUi, c.chinese);
@@ -89,7 +97,7 @@ class LanguageFoldersTest : public LanguageFolders, public ::testing::Test {};
 TEST_F(LanguageFoldersTest, StartUpWithoutFlasherFolderGoesOnSilently) {
   test::WriteLanguageType(program(), 1);
   test::WriteBytes(languageCfg(), {3, 0, 0, 0});
-  EXPECT_EQ(language_.StartUp(), 3);
+  EXPECT_EQ(Told(language_.StartUp()), 3);
   EXPECT_FALSE(fs::exists(program() / "FWUpdate"));
   EXPECT_TRUE(messages_.shown.empty());
   EXPECT_EQ(localisation_.texts.Get("str_ok"), "sc");
@@ -109,7 +117,7 @@ class ReadLanguageNumberTest : public LanguageFolders,
 
 TEST_P(ReadLanguageNumberTest, ReadsFourBytesOverTheNumberOne) {
   test::WriteBytes(languageCfg(), GetParam().bytes);
-  EXPECT_EQ(language_.ReadLanguageNumber(), GetParam().expected);
+  EXPECT_EQ(Told(language_.ReadLanguageNumber()), GetParam().expected);
   EXPECT_TRUE(messages_.shown.empty());
 }
 
@@ -123,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadLanguageNumberTest,
                          test::CaseName<NumberCase>);
 
 TEST_F(LanguageFoldersTest, MissingLanguageCfgIsReportedAndReadsOne) {
-  EXPECT_EQ(language_.ReadLanguageNumber(), 1);
+  EXPECT_EQ(Told(language_.ReadLanguageNumber()), 1);
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].kind, test::RecordingMessages::Shown::Kind::kInfoBox);
   EXPECT_FALSE(messages_.shown[0].hasCancel);
@@ -131,10 +139,26 @@ TEST_F(LanguageFoldersTest, MissingLanguageCfgIsReportedAndReadsOne) {
             "Failed to open file, check whether there is a " + languageCfg().string() + " path?");
 }
 
-TEST_F(LanguageFoldersTest, UnreadableLanguageCfgReadsOneSilently) {
+TEST_F(LanguageFoldersTest, UnreadableLanguageCfgIsReportedAndReadsOne) {
   fs::create_directories(languageCfg());
-  EXPECT_EQ(language_.ReadLanguageNumber(), 1);
-  EXPECT_TRUE(messages_.shown.empty());
+  localisation_.chineseUi = false;
+  EXPECT_EQ(Told(language_.ReadLanguageNumber()), 1);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text.rfind("Cannot read the file " + languageCfg().string(), 0),
+            0u)
+      << messages_.shown[0].text;
+}
+
+TEST_F(LanguageFoldersTest, StartUpWritesNothingThatIsStored) {
+  test::WriteBytes(languageCfg(), {2, 0, 0, 0});
+  ASSERT_EQ(Told(language_.ReadLanguageNumber()), 2);
+  const test::WriteProtection protection(languageCfg());
+  if (!protection.active()) {
+    GTEST_SKIP() << "this file system cannot refuse writes";
+  }
+  Told(language_.SwitchLanguage(2, LanguagePick::kStartUp));
+  EXPECT_TRUE(messages_.shown.empty()) << "the start-up tried to write Language.cfg";
+  EXPECT_EQ(localisation_.texts.Get("str_ok"), "en");
 }
 
 struct SwitchCase {
@@ -162,7 +186,7 @@ TEST_P(SwitchLanguageTest, SwitchesAsPicked) {
   localisation_.chineseUi = true;
   language_.SetMenuOpen(c.menuOpen);
 
-  language_.SwitchLanguage(c.number, c.pick);
+  Told(language_.SwitchLanguage(c.number, c.pick));
 
   EXPECT_EQ(localisation_.texts.Get("str_ok"), c.texts);
   EXPECT_EQ(localisation_.chineseUi, c.chinese);
@@ -203,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LanguageFoldersTest, MissingFileLeavesEveryTextEmpty) {
   localisation_.texts.Set("str_ok", "before");
   fs::remove(program() / "Language" / "ita.xml");
-  language_.SwitchLanguage(6, LanguagePick::kStartUp);
+  Told(language_.SwitchLanguage(6, LanguagePick::kStartUp));
   for (const std::string& text : localisation_.texts.All()) {
     EXPECT_EQ(text, "");
   }
@@ -213,7 +237,7 @@ TEST_F(LanguageFoldersTest, MissingFileLeavesEveryTextEmpty) {
 
 TEST_F(LanguageFoldersTest, FailedWriteIsReportedInTheNewLanguage) {
   fs::remove_all(data());
-  language_.SwitchLanguage(2, LanguagePick::kStartUp);
+  Told(language_.SwitchLanguage(2, LanguagePick::kStartUp));
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].kind, test::RecordingMessages::Shown::Kind::kStandard);
   EXPECT_EQ(messages_.shown[0].text, "en " + languageCfg().string());
@@ -228,7 +252,7 @@ TEST_F(LanguageFoldersTest, RefusedWriteIsReportedAndKeepsTheStoredNumber) {
   if (!protection.active()) {
     GTEST_SKIP() << "this file system cannot refuse writes";
   }
-  language_.SwitchLanguage(2, LanguagePick::kStartUp);
+  Told(language_.SwitchLanguage(2, LanguagePick::kStartUp));
   EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"en denied"});
   EXPECT_EQ(test::ReadBytes(languageCfg()), (std::vector<std::uint8_t>{5, 0, 0, 0}));
 }
@@ -236,7 +260,7 @@ TEST_F(LanguageFoldersTest, RefusedWriteIsReportedAndKeepsTheStoredNumber) {
 TEST_F(LanguageFoldersTest, WorksWithoutObserver) {
   language_.SetObserver(nullptr);
   language_.SetMenuOpen(true);
-  language_.SwitchLanguage(4, LanguagePick::kMenu);
+  Told(language_.SwitchLanguage(4, LanguagePick::kMenu));
   EXPECT_EQ(localisation_.texts.Get("str_ok"), "kor");
   EXPECT_FALSE(language_.MenuOpen());
 }

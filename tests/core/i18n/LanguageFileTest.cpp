@@ -90,7 +90,7 @@ TEST(GetSectionText, FindsAKeyOfAnotherSection) {
   test::WriteText(dir / "u.xml",
                   "<update><info><version>7</version></info><file><url>http://x/y</url></file>"
                   "</update>");
-  CXmlDocument document;
+  XmlDocument document;
   document.LoadFile(dir / "u.xml");
   EXPECT_EQ(GetSectionText(document, "file", "url"), "http://x/y");
   EXPECT_EQ(GetSectionText(document, "info", "version"), "7");

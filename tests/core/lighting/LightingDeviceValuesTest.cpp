@@ -17,9 +17,9 @@ TEST(LightingDeviceValues, ColourBlockTakesRedGreenBlueOfTheFirstThreeColours) {
 
 TEST(LightingDeviceValues, EffectArgumentsTakeTheParametersOfTheirMode) {
   ProfileRecord record{};
-  record.ledParam1 = 7;
-  record.ledParam2 = 8;
-  record.ledParam5 = 12;
+  record.ledBrightness = 7;
+  record.ledBreathingSpeed = 8;
+  record.ledCycleSpeed = 12;
   record.ledMultiColour = 1;
   struct Case {
     std::int32_t mode;
@@ -30,9 +30,25 @@ TEST(LightingDeviceValues, EffectArgumentsTakeTheParametersOfTheirMode) {
         Case{5, {5, 12, 1}}, Case{6, {0, 0, 0}}, Case{0, {0, 0, 0}}, Case{-3, {0, 0, 0}}}) {
     record.ledMode = c.mode;
     const LedEffect effect = LedEffectArguments(record);
-    EXPECT_EQ(effect.a, c.effect.a) << c.mode;
-    EXPECT_EQ(effect.b, c.effect.b) << c.mode;
-    EXPECT_EQ(effect.c, c.effect.c) << c.mode;
+    EXPECT_EQ(effect.mode, c.effect.mode) << c.mode;
+    EXPECT_EQ(effect.parameter, c.effect.parameter) << c.mode;
+    EXPECT_EQ(effect.extra, c.effect.extra) << c.mode;
+  }
+}
+
+TEST(LightingDeviceValues, ProximityIsOnOnlyWhenSetAndTheLightsAreNotOff) {
+  struct Case {
+    std::int32_t proximity;
+    std::int32_t mode;
+    std::uint8_t value;
+  };
+  for (const Case& c : {Case{1, 6, kProximityOff}, Case{1, 5, kProximityOn},
+                        Case{0, 5, kProximityOff}, Case{2, 1, kProximityOff},
+                        Case{1, 0, kProximityOn}}) {
+    ProfileRecord record{};
+    record.proximitySensing = c.proximity;
+    record.ledMode = c.mode;
+    EXPECT_EQ(ProximityValue(record), c.value) << c.proximity << " in mode " << c.mode;
   }
 }
 

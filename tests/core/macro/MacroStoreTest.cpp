@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/base/Utf.h"
+#include "core/app/TellUser.h"
 #include "core/macro/MacroStore.h"
 #include "support/Macros.h"
 #include "support/TestFiles.h"
@@ -35,8 +36,12 @@ class MacroStoreTest : public ::testing::Test {
     localisation.texts.Set("str_msg5", "Cannot write the file");
   }
 
-  MacroStore StoreIn(const fs::path& folder) {
-    return MacroStore(folder, table, messages, localisation, clock);
+  MacroStore StoreIn(const fs::path& folder) { return MacroStore(folder, table, files, clock); }
+
+  // Shows what an operation told, as the program does; true when it succeeded.
+  bool Told(const Outcome& outcome) {
+    TellUser(outcome, messages, localisation);
+    return outcome.ok();
   }
 
   TempDir dir;
@@ -44,12 +49,13 @@ class MacroStoreTest : public ::testing::Test {
   RecordingMessages messages;
   Localisation localisation;
   VirtualClock clock;
+  FileAccess& files = SystemFiles();
   MacroStore store = StoreIn(dir.path());
 };
 
 TEST_F(MacroStoreTest, MissingFileIsReportedAndLeavesTheTableEmpty) {
   table.PutMacro(StoredMacro(1));
-  EXPECT_FALSE(store.LoadMacroTable());
+  EXPECT_FALSE(Told(store.LoadMacroTable()));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, RecordingMessages::Shown::Kind::kInfoBox);
   EXPECT_EQ(messages.shown[0].text, "Cannot find " + (dir / "Macro.cfg").string());
@@ -58,7 +64,7 @@ TEST_F(MacroStoreTest, MissingFileIsReportedAndLeavesTheTableEmpty) {
 
 TEST_F(MacroStoreTest, MissingFolderIsReportedWithThePath) {
   MacroStore missing = StoreIn(dir / "nowhere");
-  EXPECT_FALSE(missing.LoadMacroTable());
+  EXPECT_FALSE(Told(missing.LoadMacroTable()));
   EXPECT_EQ(messages.Texts(),
             std::vector<std::string>{"Cannot find " + (dir / "nowhere/Macro.cfg").string()});
 }
@@ -67,7 +73,7 @@ TEST_F(MacroStoreTest, ShortFileFillsItsSlotsAndLeavesTheRestZero) {
   WriteBytes(dir / "Macro.cfg", BytesOf(StoredMacro(0x15000001, "only")));
   table.PutMacro(StoredMacro(2));
   table.PutMacro(StoredMacro(3));
-  ASSERT_TRUE(store.LoadMacroTable());
+  ASSERT_TRUE(Told(store.LoadMacroTable()));
   EXPECT_EQ(FixedText(table.Slots()[0].name), "only");
   EXPECT_EQ(table.Slots()[1].magic, 0u);
   EXPECT_TRUE(messages.shown.empty());
@@ -77,7 +83,7 @@ TEST_F(MacroStoreTest, FileCutInsideARecordKeepsWhatItHas) {
   std::vector<std::uint8_t> bytes = BytesOf(StoredMacro(0x15000001));
   bytes.resize(30);
   WriteBytes(dir / "Macro.cfg", bytes);
-  ASSERT_TRUE(store.LoadMacroTable());
+  ASSERT_TRUE(Told(store.LoadMacroTable()));
   EXPECT_EQ(table.Slots()[0].identifier, 0x15000001u);
   EXPECT_EQ(table.Slots()[0].events[1], 0u);
   EXPECT_EQ(table.Slots()[0].name[0], u'\0');
@@ -89,20 +95,22 @@ TEST_F(MacroStoreTest, LongFileIsReadOnlyAsFarAsTheTable) {
   std::vector<std::uint8_t> bytes = TableBytes(written);
   bytes.resize(bytes.size() + 5000, 0xEE);
   WriteBytes(dir / "Macro.cfg", bytes);
-  ASSERT_TRUE(store.LoadMacroTable());
+  ASSERT_TRUE(Told(store.LoadMacroTable()));
   EXPECT_EQ(TableBytes(table), TableBytes(written));
 }
 
-TEST_F(MacroStoreTest, UnreadableFileIsSilent) {
+TEST_F(MacroStoreTest, UnreadableFileIsReported) {
   fs::create_directory(dir / "Macro.cfg");
-  EXPECT_FALSE(store.LoadMacroTable());
-  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_FALSE(Told(store.LoadMacroTable()));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text.rfind("Cannot read the file " + (dir / "Macro.cfg").string(), 0),
+            0u);
 }
 
 TEST_F(MacroStoreTest, SavingAnExistingFileWritesTheWholeTableBetweenTwoPauses) {
   WriteBytes(dir / "Macro.cfg", {1, 2, 3});
   table.PutMacro(StoredMacro(0x15000001));
-  EXPECT_TRUE(store.SaveMacroTable());
+  EXPECT_TRUE(Told(store.SaveMacroTable()));
   EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), TableBytes(table));
   EXPECT_EQ(clock.NowMs(), 200u);
   EXPECT_TRUE(messages.shown.empty());
@@ -110,7 +118,7 @@ TEST_F(MacroStoreTest, SavingAnExistingFileWritesTheWholeTableBetweenTwoPauses) 
 
 TEST_F(MacroStoreTest, SavingWithoutAFileReportsItThenCreatesIt) {
   table.PutMacro(StoredMacro(0x15000001));
-  EXPECT_TRUE(store.SaveMacroTable());
+  EXPECT_TRUE(Told(store.SaveMacroTable()));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, RecordingMessages::Shown::Kind::kStandard);
   EXPECT_EQ(messages.shown[0].text, "Cannot find " + (dir / "Macro.cfg").string());
@@ -119,9 +127,11 @@ TEST_F(MacroStoreTest, SavingWithoutAFileReportsItThenCreatesIt) {
 
 TEST_F(MacroStoreTest, SavingIntoAMissingFolderFailsAfterTheReport) {
   MacroStore missing = StoreIn(dir / "nowhere");
-  EXPECT_FALSE(missing.SaveMacroTable());
+  EXPECT_FALSE(Told(missing.SaveMacroTable()));
+  const std::string path = (dir / "nowhere/Macro.cfg").string();
   EXPECT_EQ(messages.Texts(),
-            std::vector<std::string>{"Cannot find " + (dir / "nowhere/Macro.cfg").string()});
+            (std::vector<std::string>{"Cannot find " + path, "Cannot save the file " + path +
+                                                                 ": no such file or folder."}));
 }
 
 TEST_F(MacroStoreTest, FileThatMayNotBeWrittenIsReportedAndKept) {
@@ -131,8 +141,10 @@ TEST_F(MacroStoreTest, FileThatMayNotBeWrittenIsReportedAndKept) {
     GTEST_SKIP() << "this file system cannot refuse writes";
   }
   table.PutMacro(StoredMacro(0x15000001));
-  EXPECT_FALSE(store.SaveMacroTable());
-  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Cannot write the file"});
+  EXPECT_FALSE(Told(store.SaveMacroTable()));
+  EXPECT_FALSE(Told(store.StoreMacro(StoredMacro(0x15000002)))) << "a failed save is a failure";
+  EXPECT_FALSE(Told(store.DeleteMacro(0x15000001, DefaultProfileTable(), ProfileRecord{})));
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>(3, "Cannot write the file"));
   EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
@@ -141,7 +153,7 @@ TEST_F(MacroStoreTest, FileThatMayNotBeCreatedIsReported) {
   if (!protection.active()) {
     GTEST_SKIP() << "this file system cannot refuse writes";
   }
-  EXPECT_FALSE(store.SaveMacroTable());
+  EXPECT_FALSE(Told(store.SaveMacroTable()));
   EXPECT_EQ(messages.Texts(),
             (std::vector<std::string>{"Cannot find " + (dir / "Macro.cfg").string(),
                                       "Cannot create the file"}));
@@ -149,7 +161,7 @@ TEST_F(MacroStoreTest, FileThatMayNotBeCreatedIsReported) {
 
 TEST_F(MacroStoreTest, StoringSavesTheTable) {
   WriteBytes(dir / "Macro.cfg", {});
-  EXPECT_TRUE(store.StoreMacro(StoredMacro(0x15000001)));
+  EXPECT_TRUE(Told(store.StoreMacro(StoredMacro(0x15000001))));
   EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), TableBytes(table));
   EXPECT_NE(table.FindMacro(0x15000001), nullptr);
 }
@@ -158,7 +170,7 @@ TEST_F(MacroStoreTest, RefusedRecordWritesNothing) {
   WriteBytes(dir / "Macro.cfg", {9});
   MacroRecord record = StoredMacro(0x15000001);
   record.size = 0;
-  EXPECT_FALSE(store.StoreMacro(record));
+  EXPECT_FALSE(Told(store.StoreMacro(record)));
   EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), std::vector<std::uint8_t>{9});
   EXPECT_EQ(clock.NowMs(), 0u);
 }
@@ -188,7 +200,7 @@ TEST_P(DeleteMacroTest, RefusesAMacroInUse) {
   current.buttons[1].macroId = kId;
   current.buttons[1].functionCode = c.onCurrentButton ? 6 : 1;
 
-  const bool deleted = store.DeleteMacro(kId, profiles, current);
+  const bool deleted = Told(store.DeleteMacro(kId, profiles, current));
 
   EXPECT_EQ(deleted, c.message.empty()) << c.what;
   EXPECT_EQ(table.FindMacro(kId) == nullptr, deleted) << c.what;

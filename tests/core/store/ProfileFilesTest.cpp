@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/base/Utf.h"
+#include "core/app/TellUser.h"
 #include "core/store/ProfileFiles.h"
 #include "support/TestFiles.h"
 
@@ -46,10 +47,21 @@ class ProfileFilesTest : public ::testing::Test {
 
   std::filesystem::path ProfilePath() const { return dir / "Profile/Profile1.cfg"; }
 
+  // Loads and shows what the load told, as the program does.
+  LoadResult Load(const std::filesystem::path& path, bool reportMissing) {
+    const ProfileLoad load = files.LoadProfile(path, reportMissing);
+    TellUser(load.outcome, messages, localisation);
+    return load.result;
+  }
+  bool Told(const Outcome& outcome) {
+    TellUser(outcome, messages, localisation);
+    return outcome.ok();
+  }
+
   TempDir dir;
   RecordingMessages messages;
   Localisation localisation;
-  ProfileFiles files{dir.path(), messages, localisation};
+  ProfileFiles files{dir.path(), localisation, SystemFiles()};
 };
 
 TEST_F(ProfileFilesTest, LoadsWhatTheFileHoldsUpToTheRecordSize) {
@@ -71,21 +83,21 @@ TEST_F(ProfileFilesTest, LoadsWhatTheFileHoldsUpToTheRecordSize) {
     std::vector<std::uint8_t> expected(22252, 0);
     std::copy_n(file.begin(), std::min(c.fileSize, expected.size()), expected.begin());
 
-    EXPECT_EQ(files.LoadProfile(ProfilePath(), true), c.result) << c.name;
+    EXPECT_EQ(Load(ProfilePath(), true), c.result) << c.name;
     EXPECT_EQ(CurrentBytes(files), expected) << c.name;
   }
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(ProfileFilesTest, RefusesAWrongMagicButKeepsItsBytes) {
+TEST_F(ProfileFilesTest, RefusesAWrongMagicAndKeepsTheRecord) {
+  files.Current().pointerSpeed = 12;
+  const std::vector<std::uint8_t> expected = CurrentBytes(files);
   for (const std::size_t size : {std::size_t{0}, std::size_t{3}, std::size_t{22252}}) {
     messages.shown.clear();
     std::vector<std::uint8_t> file(size, 0x11);
     WriteBytes(ProfilePath(), file);
-    std::vector<std::uint8_t> expected(22252, 0);
-    std::copy(file.begin(), file.end(), expected.begin());
 
-    EXPECT_EQ(files.LoadProfile(ProfilePath(), true), LoadResult::kInvalid) << size;
+    EXPECT_EQ(Load(ProfilePath(), true), LoadResult::kInvalid) << size;
     EXPECT_EQ(CurrentBytes(files), expected) << size;
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, RecordingMessages::Shown::Kind::kStandard);
@@ -95,11 +107,11 @@ TEST_F(ProfileFilesTest, RefusesAWrongMagicButKeepsItsBytes) {
 }
 
 TEST_F(ProfileFilesTest, MissingFileIsReportedAndReplacedByDefaultsOnlyWhenAsked) {
-  EXPECT_EQ(files.LoadProfile(ProfilePath(), false), LoadResult::kNotOpened);
+  EXPECT_EQ(Load(ProfilePath(), false), LoadResult::kNotOpened);
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_FALSE(std::filesystem::exists(ProfilePath()));
 
-  EXPECT_EQ(files.LoadProfile(ProfilePath(), true), LoadResult::kNotOpened);
+  EXPECT_EQ(Load(ProfilePath(), true), LoadResult::kNotOpened);
   EXPECT_EQ(messages.Texts(),
             std::vector<std::string>{"Failed to open file, check whether there is a " +
                                      ProfilePath().string() + " path?"});
@@ -111,26 +123,26 @@ TEST_F(ProfileFilesTest, DefaultsKeepTheReplacedFileOnceAsBackup) {
   const std::filesystem::path backup = dir / "Profile/Profile1.cfg.bak";
   const std::vector<std::uint8_t> damaged(500, 0x42);
   WriteBytes(ProfilePath(), damaged);
-  ASSERT_TRUE(files.WriteDefaultProfile(ProfilePath()));
+  ASSERT_TRUE(Told(files.WriteDefaultProfile(ProfilePath())));
   EXPECT_EQ(ReadBytes(ProfilePath()), DefaultBytes());
   EXPECT_EQ(ReadBytes(backup), damaged);
 
   // A later failure does not overwrite the first backup.
   WriteBytes(ProfilePath(), std::vector<std::uint8_t>(10, 0x43));
-  ASSERT_TRUE(files.WriteDefaultProfile(ProfilePath()));
+  ASSERT_TRUE(Told(files.WriteDefaultProfile(ProfilePath())));
   EXPECT_EQ(ReadBytes(backup), damaged);
 }
 
 TEST_F(ProfileFilesTest, DefaultsOverDefaultsOrNothingKeepNoBackup) {
   const std::filesystem::path backup = dir / "Profile/Profile1.cfg.bak";
-  ASSERT_TRUE(files.WriteDefaultProfile(ProfilePath()));
-  ASSERT_TRUE(files.WriteDefaultProfile(ProfilePath()));
+  ASSERT_TRUE(Told(files.WriteDefaultProfile(ProfilePath())));
+  ASSERT_TRUE(Told(files.WriteDefaultProfile(ProfilePath())));
   EXPECT_FALSE(std::filesystem::exists(backup));
 }
 
 TEST_F(ProfileFilesTest, SavingIntoAMissingFolderReportsThePath) {
   const std::filesystem::path path = dir / "gone/Profile1.cfg";
-  files.SaveProfile(path);
+  Told(files.SaveProfile(path));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, RecordingMessages::Shown::Kind::kStandard);
   EXPECT_EQ(messages.shown[0].text, "Cannot find " + path.string());
@@ -140,15 +152,15 @@ TEST_F(ProfileFilesTest, SavingIntoAMissingFolderReportsThePath) {
 // file and the record in memory stay as they were.
 TEST_F(ProfileFilesTest, RefusedWritesAreReportedAndChangeNothing) {
   WriteBytes(ProfilePath(), CustomBytes());
-  ASSERT_EQ(files.LoadProfile(ProfilePath(), true), LoadResult::kLoaded);
+  ASSERT_EQ(Load(ProfilePath(), true), LoadResult::kLoaded);
   for (const bool folder : {false, true}) {
     messages.shown.clear();
     const test::WriteProtection protection(folder ? dir / "Profile" : ProfilePath());
     if (!protection.active()) {
       GTEST_SKIP() << "this file system cannot refuse writes";
     }
-    EXPECT_FALSE(files.WriteDefaultProfile(ProfilePath()));
-    files.SaveProfile(ProfilePath());
+    EXPECT_FALSE(Told(files.WriteDefaultProfile(ProfilePath())));
+    Told(files.SaveProfile(ProfilePath()));
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].kind, RecordingMessages::Shown::Kind::kInfoBox);
     EXPECT_EQ(messages.shown[0].text, "No right to write the default profile");
@@ -161,9 +173,9 @@ TEST_F(ProfileFilesTest, RefusedWritesAreReportedAndChangeNothing) {
 
 TEST_F(ProfileFilesTest, SavesTheCurrentRecordWhole) {
   WriteBytes(ProfilePath(), CustomBytes());
-  ASSERT_EQ(files.LoadProfile(ProfilePath(), true), LoadResult::kLoaded);
+  ASSERT_EQ(Load(ProfilePath(), true), LoadResult::kLoaded);
   files.Current().pointerSpeed = 17;
-  files.SaveProfile(dir / "Profile/Profile2.cfg");
+  Told(files.SaveProfile(dir / "Profile/Profile2.cfg"));
   std::vector<std::uint8_t> expected = CustomBytes();
   const std::int32_t speed = 17;
   std::memcpy(expected.data() + 22232, &speed, 4);
@@ -173,7 +185,7 @@ TEST_F(ProfileFilesTest, SavesTheCurrentRecordWhole) {
 
 TEST_F(ProfileFilesTest, RestoreDefaultsClearsMacrosInMemoryOnly) {
   WriteBytes(ProfilePath(), CustomBytes());
-  ASSERT_EQ(files.LoadProfile(ProfilePath(), true), LoadResult::kLoaded);
+  ASSERT_EQ(Load(ProfilePath(), true), LoadResult::kLoaded);
   ButtonMacroIds macroIds{1, 2, 3, 4, 5, 6, 7};
   files.RestoreDefaults(macroIds);
   EXPECT_EQ(CurrentBytes(files), DefaultBytes());

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/base/Utf.h"
+#include "core/app/TellUser.h"
 #include "core/store/ProfileTable.h"
 #include "support/TestFiles.h"
 
@@ -58,17 +59,28 @@ class ProfileTableTest : public ::testing::Test {
 
   std::int32_t CurrentSpeed() const { return files.Current().pointerSpeed; }
 
+  // Shows what an operation told, as the program does.
+  bool Told(const Outcome& outcome) {
+    TellUser(outcome, messages, localisation);
+    return outcome.ok();
+  }
+  bool Switch(int entry) {
+    const ProfileSwitch done = table.SwitchProfile(entry);
+    TellUser(done.outcome, messages, localisation);
+    return done.switched;
+  }
+
   TempDir dir;
   RecordingMessages messages;
   Localisation localisation;
-  ProfileFiles files{dir.path(), messages, localisation};
+  ProfileFiles files{dir.path(), localisation, SystemFiles()};
   ButtonMacroIds macroIds{};
-  ProfileTable table{dir.path(), files, macroIds, messages};
+  ProfileTable table{dir.path(), files, macroIds, SystemFiles()};
 };
 
 TEST_F(ProfileTableTest, LowestSelectedEntryThatLoadsBecomesCurrent) {
   WriteTable(Selecting({1, 3}));
-  table.LoadProfileTable();
+  Told(table.LoadProfileTable());
   EXPECT_EQ(table.CurrentIndex(), 1);
   EXPECT_EQ(CurrentSpeed(), 2);
   EXPECT_EQ(table.ProfileButtons(), (std::array<bool, 5>{false, true, false, true, false}));
@@ -79,7 +91,7 @@ TEST_F(ProfileTableTest, SelectedEntryWhoseFileFailsLosesItsSelection) {
   const std::vector<std::uint8_t> damaged(64, 0x33);
   WriteBytes(ProfilePath(2), damaged);
   WriteTable(Selecting({1, 3}));
-  table.LoadProfileTable();
+  Told(table.LoadProfileTable());
 
   EXPECT_EQ(table.CurrentIndex(), 3);
   EXPECT_EQ(CurrentSpeed(), 4);
@@ -94,7 +106,7 @@ TEST_F(ProfileTableTest, SelectedEntryWhoseFileFailsLosesItsSelection) {
 TEST_F(ProfileTableTest, SelectedEntryWhoseFileIsMissingGetsDefaults) {
   std::filesystem::remove(ProfilePath(1));
   WriteTable(Selecting({0, 2}));
-  table.LoadProfileTable();
+  Told(table.LoadProfileTable());
   EXPECT_EQ(table.CurrentIndex(), 2);
   EXPECT_EQ(ReadBytes(ProfilePath(1)), ProfileBytes(10));
   EXPECT_FALSE(std::filesystem::exists(dir / "Profile/Profile1.cfg.bak"));
@@ -111,8 +123,8 @@ TEST_F(ProfileTableTest, TableOfZerosOrMissingTableFallsBackToProfileOne) {
     } else {
       WriteTable(ProfileTableEntries{});
     }
-    ProfileTable fresh{dir.path(), files, macroIds, messages};
-    fresh.LoadProfileTable();
+    ProfileTable fresh{dir.path(), files, macroIds, SystemFiles()};
+    Told(fresh.LoadProfileTable());
     EXPECT_EQ(fresh.CurrentIndex(), 0);
     EXPECT_EQ(CurrentSpeed(), 1);
     EXPECT_EQ(fresh.Entries()[0].selected, 1);
@@ -130,7 +142,7 @@ TEST_F(ProfileTableTest, ShortTableIsReadAsFarAsItGoes) {
   std::vector<std::uint8_t> bytes = TableBytes(Selecting({0}));
   bytes.resize(1600);
   WriteBytes(TablePath(), bytes);
-  table.LoadProfileTable();
+  Told(table.LoadProfileTable());
   EXPECT_EQ(table.CurrentIndex(), 0);
   EXPECT_EQ(table.Entries()[1].entryMagic, 0u);
 }
@@ -141,7 +153,7 @@ TEST_F(ProfileTableTest, StoredPathsAreIgnored) {
     SetFixedText(entry.filePath, "/elsewhere/Profile1.cfg");
   }
   WriteTable(entries);
-  table.LoadProfileTable();
+  Told(table.LoadProfileTable());
   EXPECT_EQ(CurrentSpeed(), 5);
   EXPECT_EQ(FixedText(table.Entries()[4].filePath), ProfilePath(5).string());
 }
@@ -150,46 +162,58 @@ TEST_F(ProfileTableTest, SwitchingChangesMemoryOnly) {
   ProfileTableEntries entries = Selecting({0});
   entries[2].macroIds[3] = 0x1234;
   WriteTable(entries);
-  table.LoadProfileTable();
+  Told(table.LoadProfileTable());
   table.UseCurrentMacroIds();
   const std::vector<std::uint8_t> onDisk = ReadBytes(TablePath());
 
-  ASSERT_TRUE(table.SwitchProfile(2));
+  ASSERT_TRUE(Switch(2));
   EXPECT_EQ(CurrentSpeed(), 3);
   EXPECT_EQ(macroIds[3], 0x1234u);
   EXPECT_EQ(table.ProfileButtons(), (std::array<bool, 5>{false, false, true, false, false}));
   EXPECT_EQ(ReadBytes(TablePath()), onDisk);
 
   // Closing without a write: the next start loads the profile current before.
-  ProfileTable next{dir.path(), files, macroIds, messages};
-  next.LoadProfileTable();
+  ProfileTable next{dir.path(), files, macroIds, SystemFiles()};
+  Told(next.LoadProfileTable());
   EXPECT_EQ(next.CurrentIndex(), 0);
   EXPECT_EQ(CurrentSpeed(), 1);
 }
 
-TEST_F(ProfileTableTest, FailedSwitchLeavesSelectionAndMacrosAlone) {
+TEST_F(ProfileTableTest, FailedSwitchChangesNothingInMemory) {
   WriteTable(Selecting({0}));
-  table.LoadProfileTable();
+  Told(table.LoadProfileTable());
   macroIds = {7, 7, 7, 7, 7, 7, 7};
-  std::filesystem::remove(ProfilePath(4));
+  for (const std::vector<std::uint8_t>& file :
+       {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>(64, 0x33)}) {
+    if (file.empty()) {
+      std::filesystem::remove(ProfilePath(4));
+    } else {
+      WriteBytes(ProfilePath(4), file);
+    }
+    EXPECT_FALSE(Switch(3));
+    EXPECT_EQ(table.CurrentIndex(), 0);
+    EXPECT_EQ(CurrentSpeed(), 1);
+    EXPECT_EQ(macroIds, (ButtonMacroIds{7, 7, 7, 7, 7, 7, 7}));
+    EXPECT_EQ(table.Entries()[0].selected, 1);
+    EXPECT_EQ(table.ProfileButtons(), (std::array<bool, 5>{true, false, false, false, false}));
+  }
+  EXPECT_FALSE(Switch(5));
+  EXPECT_EQ(table.CurrentIndex(), 0);
 
-  EXPECT_FALSE(table.SwitchProfile(3));
-  EXPECT_EQ(table.CurrentIndex(), 3);
-  EXPECT_EQ(macroIds, (ButtonMacroIds{7, 7, 7, 7, 7, 7, 7}));
-  EXPECT_EQ(table.Entries()[0].selected, 1);
-  EXPECT_EQ(table.ProfileButtons(), (std::array<bool, 5>{true, false, false, false, false}));
-  EXPECT_EQ(CurrentSpeed(), 10) << "the defaults written for the missing file";
-  EXPECT_FALSE(table.SwitchProfile(5));
-  EXPECT_EQ(table.CurrentIndex(), 3);
+  // A later save still writes the current record into its own file.
+  files.Current().pointerSpeed = 19;
+  ASSERT_TRUE(Told(table.SaveCurrentProfile()));
+  EXPECT_EQ(ReadBytes(ProfilePath(1)), ProfileBytes(19));
+  EXPECT_NE(ReadBytes(ProfilePath(4)), ProfileBytes(19));
 }
 
 TEST_F(ProfileTableTest, SavingWritesMacrosProfileAndTable) {
   WriteTable(Selecting({0}));
-  table.LoadProfileTable();
-  ASSERT_TRUE(table.SwitchProfile(1));
+  Told(table.LoadProfileTable());
+  ASSERT_TRUE(Switch(1));
   macroIds = {0, 0, 0xAA, 0, 0, 0, 0xBB};
   files.Current().pointerSpeed = 20;
-  table.SaveProfileTable();
+  EXPECT_TRUE(Told(table.SaveProfileTable()));
 
   EXPECT_EQ(ReadBytes(ProfilePath(2)), ProfileBytes(20));
   ProfileTableEntries expected = Selecting({1});

@@ -21,7 +21,7 @@ class XmlElementTextTest : public testing::TestWithParam<TextCase> {};
 
 TEST_P(XmlElementTextTest, DecodesTheContent) {
   const TextCase& c = GetParam();
-  CXmlDocument doc;
+  XmlDocument doc;
   doc.SetText(u"<r><k>" + Utf8ToUtf16(c.content) + u"</k></r>");
   ASSERT_TRUE(doc.FindChildElement("k"));
   EXPECT_EQ(doc.GetChildTextUtf8(), c.text) << c.content;
@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"x</stray>y", "xy"}, TextCase{"x<!DOCTYPE d>y", "xy"}));
 
 TEST(XmlElementTextTest, ChildElementsOrAnEmptyTagGiveNoText) {
-  CXmlDocument doc;
+  XmlDocument doc;
   ASSERT_TRUE(doc.SetText(u"<r><k>t<c/>t</k><e/><n>&amp;</n></r>"));
   ASSERT_TRUE(doc.FindChildElement("k"));
   EXPECT_EQ(doc.GetChildText(), u"");
@@ -60,7 +60,7 @@ TEST(XmlElementTextTest, ChildElementsOrAnEmptyTagGiveNoText) {
 }
 
 TEST(XmlElementTextTest, NeverEndedElementsGiveNoText) {
-  CXmlDocument doc;
+  XmlDocument doc;
   EXPECT_FALSE(doc.SetText(u"<r><a><b>text</a></r>"));
   ASSERT_TRUE(doc.FindChildElement("a"));
   ASSERT_TRUE(doc.EnterElement());
@@ -69,7 +69,7 @@ TEST(XmlElementTextTest, NeverEndedElementsGiveNoText) {
 }
 
 TEST(XmlElementTextTest, NoChildPositionGivesNoText) {
-  CXmlDocument doc;
+  XmlDocument doc;
   ASSERT_TRUE(doc.SetText(u"<r>t</r>"));
   EXPECT_EQ(doc.GetChildText(), u"");
   ASSERT_TRUE(doc.FindElement("r"));
@@ -79,7 +79,7 @@ TEST(XmlElementTextTest, NoChildPositionGivesNoText) {
 }
 
 TEST(XmlElementTextTest, LoneSurrogatesStayInTheTextAndBecomeReplacementsInUtf8) {
-  CXmlDocument doc;
+  XmlDocument doc;
   ASSERT_TRUE(doc.SetText(u"<r><k>a\xD800z&#xDC00;</k></r>"));
   ASSERT_TRUE(doc.FindChildElement("k"));
   EXPECT_EQ(doc.GetChildText(), u"a\xD800z\xDC00");

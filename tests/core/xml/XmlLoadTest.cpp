@@ -88,7 +88,7 @@ class XmlLoadTest : public testing::TestWithParam<LoadCase> {};
 
 TEST_P(XmlLoadTest, DecodesAndReports) {
   const LoadCase& c = GetParam();
-  CXmlDocument doc;
+  XmlDocument doc;
   EXPECT_EQ(doc.LoadFile(c.bytes), c.loaded);
   EXPECT_EQ(doc.DiagnosticText(), c.diagnostic);
   doc.FindChildElement(c.child);
@@ -99,7 +99,7 @@ TEST_P(XmlLoadTest, ReadsTheSameFromAFile) {
   const LoadCase& c = GetParam();
   test::TempDir dir;
   test::WriteBytes(dir / "doc.xml", c.bytes);
-  CXmlDocument doc;
+  XmlDocument doc;
   EXPECT_EQ(doc.LoadFile(dir / "doc.xml"), c.loaded);
   EXPECT_EQ(doc.DiagnosticText(), c.diagnostic);
 }
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Encodings, XmlLoadTest, testing::ValuesIn(LoadCases()),
 
 TEST(XmlLoadFailureTest, MissingFileLeavesAnEmptyDocument) {
   test::TempDir dir;
-  CXmlDocument doc;
+  XmlDocument doc;
   ASSERT_TRUE(doc.LoadFile(Bytes("<r><k>v</k></r>")));
   ASSERT_TRUE(doc.FindChildElement("k"));
 
@@ -126,21 +126,21 @@ TEST(XmlLoadFailureTest, MissingFileLeavesAnEmptyDocument) {
 
 TEST(XmlLoadFailureTest, AFolderGivesTheSystemMessage) {
   test::TempDir dir;
-  CXmlDocument doc;
+  XmlDocument doc;
   EXPECT_FALSE(doc.LoadFile(dir.path()));
   EXPECT_EQ(doc.DiagnosticText(), "Is a directory");
 }
 
 TEST(XmlLoadFailureTest, RefusesAFileOverTheSizeLimit) {
-  std::vector<std::uint8_t> bytes(CXmlDocument::kMaxFileSize + 1, ' ');
-  CXmlDocument doc;
+  std::vector<std::uint8_t> bytes(XmlDocument::kMaxFileSize + 1, ' ');
+  XmlDocument doc;
   EXPECT_FALSE(doc.LoadFile(bytes));
   EXPECT_EQ(doc.DiagnosticText(), "File too large");
   EXPECT_EQ(doc.ElementCount(), 1u);
 }
 
 TEST(XmlLoadFailureTest, AMalformedLoadKeepsWhatWasParsed) {
-  CXmlDocument doc;
+  XmlDocument doc;
   EXPECT_FALSE(doc.LoadFile(Bytes("<r><k>v</k><open></r>")));
   EXPECT_EQ(doc.DiagnosticText(),
             "UTF-8 length 21 to 21 wide chars  End tag 'r' at offset 18 does not match start tag "

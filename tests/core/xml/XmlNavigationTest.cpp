@@ -10,7 +10,7 @@ namespace n63k {
 namespace {
 
 TEST(XmlNavigationTest, FindChildElementWalksTheChildrenInOrder) {
-  CXmlDocument doc;
+  XmlDocument doc;
   ASSERT_TRUE(doc.SetText(u"<r><a>1</a><b>x</b><a>2</a></r>"));
   doc.ResetPosition();
   ASSERT_TRUE(doc.FindChildElement("a"));
@@ -29,7 +29,7 @@ TEST(XmlNavigationTest, FindChildElementWalksTheChildrenInOrder) {
 
 TEST(XmlNavigationTest, PositionsFollowEachStep) {
   // r=1, s=2, k=3, s=4, k=5
-  CXmlDocument doc;
+  XmlDocument doc;
   ASSERT_TRUE(doc.SetText(u"<r><s><k>v</k></s><s><k>w</k></s></r>"));
   struct Positions {
     std::uint32_t parent, current, child;
@@ -67,14 +67,14 @@ TEST(XmlNavigationTest, PositionsFollowEachStep) {
 }
 
 TEST(XmlNavigationTest, EnterElementNeedsACurrentElement) {
-  CXmlDocument doc;
+  XmlDocument doc;
   ASSERT_TRUE(doc.SetText(u"<r/>"));
   EXPECT_FALSE(doc.EnterElement());
   EXPECT_EQ(doc.ParentPosition(), 0u);
 }
 
 TEST(XmlNavigationTest, RootWithSiblingMakesTheFirstCurrent) {
-  CXmlDocument doc;
+  XmlDocument doc;
   EXPECT_FALSE(doc.SetText(u"<a/><b/>"));
   EXPECT_FALSE(doc.FindChildElement("b"));
   EXPECT_FALSE(doc.FindChildElement());
@@ -96,7 +96,7 @@ class XmlNameMatchTest : public testing::TestWithParam<NameCase> {};
 
 TEST_P(XmlNameMatchTest, MatchesByTheNameAndItsEnd) {
   const NameCase& c = GetParam();
-  CXmlDocument doc;
+  XmlDocument doc;
   doc.SetText(Utf8ToUtf16(c.element));
   EXPECT_EQ(doc.FindElement(c.requested), c.matches);
 }

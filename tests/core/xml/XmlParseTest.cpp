@@ -58,7 +58,7 @@ class XmlParseErrorTest : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(XmlParseErrorTest, ReportsTheFirstError) {
   const ParseCase& c = GetParam();
-  CXmlDocument doc;
+  XmlDocument doc;
   EXPECT_EQ(doc.SetText(c.text), c.diagnostic.empty());
   EXPECT_EQ(doc.IsWellFormed(), c.diagnostic.empty());
   EXPECT_EQ(doc.DiagnosticText(), c.diagnostic);
@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Documents, XmlParseErrorTest, testing::ValuesIn(ParseCa
 // The element records as one line each: name, start, length, start and end
 // tag lengths, level, flags (E empty, F first child, N not ended, C contains
 // one not ended), parent, first child, next and previous sibling.
-std::vector<std::string> Records(const CXmlDocument& doc) {
+std::vector<std::string> Records(const XmlDocument& doc) {
   std::vector<std::string> lines;
   for (std::uint32_t i = 1; i < doc.ElementCount(); ++i) {
     const XmlElementRecord& r = doc.Element(i);
@@ -144,7 +144,7 @@ class XmlTreeTest : public testing::TestWithParam<TreeCase> {};
 
 TEST_P(XmlTreeTest, BuildsTheRecords) {
   const TreeCase& c = GetParam();
-  CXmlDocument doc;
+  XmlDocument doc;
   doc.SetText(c.text);
   EXPECT_EQ(Records(doc), c.records);
   EXPECT_EQ((doc.Element(0).levelFlags & XmlElementFlag::kMarkupError) != 0, c.documentFlagged);
@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Documents, XmlTreeTest, testing::ValuesIn(TreeCases()),
                          });
 
 TEST(XmlDocumentTest, ConstructionGivesAnEmptyDocument) {
-  CXmlDocument doc;
+  XmlDocument doc;
   EXPECT_EQ(doc.DiagnosticText(), "Empty document");
   EXPECT_EQ(doc.ElementCount(), 1u);
   EXPECT_FALSE(doc.FindElement());
@@ -171,7 +171,7 @@ TEST(XmlDocumentTest, RecordsSpanSeveralBlocks) {
     text += u"<e/>";
   }
   text += u"<last>x</last></r>";
-  CXmlDocument doc;
+  XmlDocument doc;
   ASSERT_TRUE(doc.SetText(text));
   ASSERT_EQ(doc.ElementCount(), static_cast<std::uint32_t>(kCount + 3));
   const std::uint32_t last = doc.ElementCount() - 1;

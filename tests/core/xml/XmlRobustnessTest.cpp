@@ -21,7 +21,7 @@ std::u16string Repeat(std::u16string_view piece, std::size_t times) {
 
 TEST(XmlRobustnessTest, NamesUpTo1020CharactersCloseTheirElement) {
   const std::u16string name = Repeat(u"n", 1020);
-  CXmlDocument doc;
+  XmlDocument doc;
   ASSERT_TRUE(doc.SetText(u"<r><" + name + u">x</" + name + u"></r>"));
   ASSERT_TRUE(doc.FindChildElement(Utf16ToUtf8(name)));
   EXPECT_EQ(doc.GetChildText(), u"x");
@@ -33,7 +33,7 @@ TEST(XmlRobustnessTest, LongerEndTagsCannotCloseAnything) {
   for (const std::u16string& endTag : {u"</" + name + u">", u"</a" + Repeat(u" ", 1020) + u">"}) {
     const std::u16string open = endTag.size() > 1100 ? u"<a>" : u"<" + name + u">";
     const std::u16string text = u"<r>" + open + u"x" + endTag + u"</r>";
-    CXmlDocument doc;
+    XmlDocument doc;
     EXPECT_FALSE(doc.SetText(text));
     const std::size_t endTagOffset = 3 + open.size() + 1;
     EXPECT_TRUE(doc.DiagnosticText().starts_with("No start tag for end tag '"));
@@ -47,14 +47,14 @@ TEST(XmlRobustnessTest, LongerEndTagsCannotCloseAnything) {
 
 TEST(XmlRobustnessTest, LongEmptyElementTagsAreKept) {
   const std::u16string name = Repeat(u"n", 5000);
-  CXmlDocument doc;
+  XmlDocument doc;
   ASSERT_TRUE(doc.SetText(u"<r><" + name + u" a='1'/></r>"));
   ASSERT_TRUE(doc.FindChildElement(Utf16ToUtf8(name)));
   EXPECT_EQ(StartTagLength(doc.Element(doc.ChildPosition())), 5000u + 9u);
 }
 
 TEST(XmlRobustnessTest, AStartTagTooLongForItsRecordIsAnError) {
-  CXmlDocument doc;
+  XmlDocument doc;
   EXPECT_FALSE(doc.SetText(u"<r><a" + Repeat(u" ", kXmlMaxStartTagLength) + u">x</a></r>"));
   EXPECT_EQ(doc.DiagnosticText(), "Incorrect tag at offset 3");
   EXPECT_FALSE(doc.FindChildElement("a"));
@@ -62,7 +62,7 @@ TEST(XmlRobustnessTest, AStartTagTooLongForItsRecordIsAnError) {
 
 TEST(XmlRobustnessTest, DeepNestingKeepsTheTreeAndCapsTheLevel) {
   constexpr std::size_t kDepth = 100000;
-  CXmlDocument doc;
+  XmlDocument doc;
   ASSERT_TRUE(doc.SetText(Repeat(u"<a>", kDepth) + u"x" + Repeat(u"</a>", kDepth)));
   const std::uint32_t deepest = doc.ElementCount() - 1;
   EXPECT_EQ(deepest, kDepth);
@@ -75,7 +75,7 @@ TEST(XmlRobustnessTest, DeepNestingKeepsTheTreeAndCapsTheLevel) {
 
 TEST(XmlRobustnessTest, DeepNestingLeftOpenEndsFlat) {
   constexpr std::size_t kDepth = 100000;
-  CXmlDocument doc;
+  XmlDocument doc;
   EXPECT_FALSE(doc.SetText(Repeat(u"<a>", kDepth)));
   EXPECT_EQ(doc.DiagnosticText(),
             "Element 'a' at offset " + std::to_string(3 * (kDepth - 1)) + " not ended");
@@ -89,7 +89,7 @@ TEST(XmlRobustnessTest, RepeatedMismatchesKeepEveryElement) {
   // <b><c> pairs left open by </b> tags: each </b> closes the c inside it as
   // never ended, and the c's content moves up beside it.
   constexpr std::size_t kPairs = 2000;
-  CXmlDocument doc;
+  XmlDocument doc;
   EXPECT_FALSE(
       doc.SetText(Repeat(u"<b><c>", kPairs) + Repeat(u"<x/>", kPairs) + Repeat(u"</b>", kPairs)));
   EXPECT_EQ(doc.ElementCount(), 1 + 3 * kPairs);
@@ -140,7 +140,7 @@ class XmlBadBytesTest : public testing::TestWithParam<BadBytesCase> {};
 
 TEST_P(XmlBadBytesTest, GivesAResult) {
   const BadBytesCase& c = GetParam();
-  CXmlDocument doc;
+  XmlDocument doc;
   // Only a parse without error ends the text with the reading pieces' space.
   EXPECT_EQ(doc.LoadFile(c.bytes), c.diagnostic.ends_with(" "));
   EXPECT_EQ(doc.DiagnosticText(), c.diagnostic);

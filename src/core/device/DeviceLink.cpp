@@ -1,13 +1,21 @@
-#include "core/device/CUSBDriver.h"
+#include "core/device/DeviceLink.h"
 
 #include <algorithm>
 #include <array>
 
 namespace n63k {
 
-bool CUSBDriver::SendFeature(std::span<const std::uint8_t> command) {
+void DeviceLink::Pause(std::uint32_t ms) {
+  if (stop_ == nullptr) {
+    clock_.SleepMs(ms);
+  } else {
+    clock_.SleepUnlessStopped(ms, *stop_);
+  }
+}
+
+bool DeviceLink::SendFeature(std::span<const std::uint8_t> command) {
   const std::size_t length = transport_.ReportLength();
-  if (command.size() > length) {
+  if (Stopped() || command.size() > length) {
     return false;
   }
   std::vector<std::uint8_t> frame(length + 1, 0);
@@ -16,7 +24,10 @@ bool CUSBDriver::SendFeature(std::span<const std::uint8_t> command) {
   return transport_.SendFeatureReport(frame);
 }
 
-std::optional<std::vector<std::uint8_t>> CUSBDriver::ReadFeature() {
+std::optional<std::vector<std::uint8_t>> DeviceLink::ReadFeature() {
+  if (Stopped()) {
+    return std::nullopt;
+  }
   std::vector<std::uint8_t> frame(transport_.ReportLength() + 1, 0);
   frame[0] = transport_.ReportId();
   if (!transport_.GetFeatureReport(frame)) {
@@ -25,12 +36,15 @@ std::optional<std::vector<std::uint8_t>> CUSBDriver::ReadFeature() {
   return frame;
 }
 
-bool CUSBDriver::WriteChunk(std::span<const std::uint8_t, kChunkBytes> chunk) {
+bool DeviceLink::WriteChunk(std::span<const std::uint8_t, kChunkBytes> chunk) {
+  if (Stopped()) {
+    return false;
+  }
   std::array<std::uint8_t, kChunkBytes + 1> frame{};
   frame[0] = transport_.ReportId();
   std::copy(chunk.begin(), chunk.end(), frame.begin() + 1);
   const WriteResult result = transport_.WriteOutputReport(frame);
-  clock_.SleepMs(kChunkPauseMs);
+  Pause(kChunkPauseMs);
   switch (result) {
     case WriteResult::kDone:
       return true;
@@ -42,12 +56,12 @@ bool CUSBDriver::WriteChunk(std::span<const std::uint8_t, kChunkBytes> chunk) {
   return false;
 }
 
-bool CUSBDriver::WriteBlock(std::span<const std::uint8_t> data) {
+bool DeviceLink::WriteBlock(std::span<const std::uint8_t> data) {
   if (data.size() % kChunkBytes != 0) {
     return false;
   }
   for (std::size_t at = 0; at < data.size(); at += kChunkBytes) {
-    clock_.SleepMs(kChunkPauseMs);
+    Pause(kChunkPauseMs);
     if (!WriteChunk(data.subspan(at).first<kChunkBytes>())) {
       return false;
     }

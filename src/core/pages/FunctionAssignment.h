@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/UserMessages.h"
+#include "core/base/UserMessages.h"
 #include "core/buttons/ChooserResult.h"
 #include "core/buttons/KeyCharacters.h"
 #include "core/i18n/TextTable.h"

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/device/CUSBDriver.h"
+#include "core/device/DeviceLink.h"
 #include "core/device/DeviceBench.h"
 
 namespace n63k {
@@ -18,7 +18,7 @@ std::vector<std::uint8_t> Counting(std::size_t n) {
   return bytes;
 }
 
-TEST(CUSBDriver, FeatureFramesCarryTheReportIdAndTheReportLength) {
+TEST(DeviceLink, FeatureFramesCarryTheReportIdAndTheReportLength) {
   DeviceBench bench({0x42, 32, 17});
   const std::uint8_t command[] = {0x0B, 0x01, 0x02};
   ASSERT_TRUE(bench.link.SendFeature(command));
@@ -27,7 +27,7 @@ TEST(CUSBDriver, FeatureFramesCarryTheReportIdAndTheReportLength) {
   EXPECT_EQ(bench.records[0].frame[0], 0x42);
 }
 
-TEST(CUSBDriver, WriteBlockLengths) {
+TEST(DeviceLink, WriteBlockLengths) {
   struct Case {
     std::size_t length;
     bool result;
@@ -48,7 +48,7 @@ TEST(CUSBDriver, WriteBlockLengths) {
   }
 }
 
-TEST(CUSBDriver, WriteBlockSendsChunksInOrderWithPausesAround) {
+TEST(DeviceLink, WriteBlockSendsChunksInOrderWithPausesAround) {
   DeviceBench bench;
   const std::uint8_t header[] = {0x12, 0x01, 0x00, 0x40, 0x00};
   ASSERT_TRUE(bench.link.SendFeature(header));
@@ -64,7 +64,7 @@ TEST(CUSBDriver, WriteBlockSendsChunksInOrderWithPausesAround) {
   EXPECT_EQ(bench.clock.NowMs(), 200u);
 }
 
-TEST(CUSBDriver, PendingWritesAreWaitedForAtMost1500Ms) {
+TEST(DeviceLink, PendingWritesAreWaitedForAtMost1500Ms) {
   struct Case {
     std::uint32_t completesAfterMs;
     bool result;
@@ -85,7 +85,7 @@ TEST(CUSBDriver, PendingWritesAreWaitedForAtMost1500Ms) {
   }
 }
 
-TEST(CUSBDriver, TransfersFailOnceTheMouseIsGone) {
+TEST(DeviceLink, TransfersFailOnceTheMouseIsGone) {
   DeviceBench bench;
   bench.mouse.Unplug();
   const std::uint8_t command[] = {0x01, 0x01};

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "core/base/SystemPaths.h"
+
 namespace n63k {
 
 // The program folder holds the defaults, skins and language files; the data
@@ -13,7 +15,8 @@ struct Folders {
   std::filesystem::path data;
 };
 
-// The data files, relative to either folder, in the order they are provisioned.
+// The data files, relative to either folder, in the order they are
+// provisioned; the one list that provisioning, the defaults and the build use.
 inline constexpr std::array<std::string_view, 9> kDataFiles = {
     "Macro.cfg",
     "Language.cfg",
@@ -26,16 +29,10 @@ inline constexpr std::array<std::string_view, 9> kDataFiles = {
     "Profile/Profile5.cfg",
 };
 
-// The folder of the running executable.
-std::filesystem::path RunningProgramFolder();
-
 // $XDG_DATA_HOME/KORVU/N63K, or ~/.local/share/KORVU/N63K without it.
-std::filesystem::path DefaultDataFolder();
+std::filesystem::path DefaultDataFolder(const SystemPaths& system);
 
-// First-run provisioning: when the data folder does not exist, create it with
-// its "Profile" folder and copy each data file from the program folder, never
-// replacing a file. An existing data folder is left alone even when files are
-// missing; their loaders report them. Failures are not reported.
-void ProvisionDataFolder(const Folders& folders);
+// The program folder and the default data folder.
+Folders DefaultFolders(const SystemPaths& system);
 
 }  // namespace n63k

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/base/Utf.h"
-#include "core/buttons/FunctionAssignment.h"
+#include "core/pages/FunctionAssignment.h"
 #include "support/Macros.h"
 #include "support/TestFiles.h"
 
@@ -17,12 +17,23 @@ using test::RecordingMessages;
 constexpr std::uint32_t kMacroId = 0x15000042;
 
 ChooserResult Basic(int slot, std::int32_t code) {
-  return {slot, static_cast<std::uint32_t>(code), kChooserBasic, 0, ""};
+  return {slot, BasicFunction{code}};
 }
 
-ChooserResult OfKind(int slot, std::int32_t kind, std::uint32_t value, std::int32_t subKind = 0,
-                     std::string path = "") {
-  return {slot, value, kind, subKind, std::move(path)};
+ChooserResult Combination(int slot, std::uint32_t word) {
+  return {slot, KeyCombination{word}};
+}
+
+ChooserResult Macro(int slot, std::uint32_t identifier) {
+  return {slot, MacroFunction{identifier}};
+}
+
+ChooserResult Disabled(int slot) {
+  return {slot, DisabledFunction{}};
+}
+
+ChooserResult Action(int slot, std::int32_t index, std::uint32_t tag, std::string path) {
+  return {slot, PcAction{static_cast<PcActionKind>(index), tag, std::move(path)}};
 }
 
 class FunctionAssignmentTest : public ::testing::Test {
@@ -94,10 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"the only left click cannot go", false, -1, true, Basic(0, 16), kLeftClickEnglish},
         RuleCase{"in Chinese", true, -1, true, Basic(0, 16), kLeftClickChinese},
         RuleCase{"the only left click stays a click", false, -1, true, Basic(0, 1), ""},
-        RuleCase{"nor becomes a combination", false, -1, true, OfKind(0, 5, 0x00060300),
+        RuleCase{"nor becomes a combination", false, -1, true, Combination(0, 0x00060300),
                  kLeftClickEnglish},
-        RuleCase{"nor is disabled", false, -1, true, OfKind(0, 121, 7), kLeftClickEnglish},
-        RuleCase{"nor becomes a macro", false, -1, true, OfKind(0, 6, kMacroId), kLeftClickEnglish},
+        RuleCase{"nor is disabled", false, -1, true, Disabled(0), kLeftClickEnglish},
+        RuleCase{"nor becomes a macro", false, -1, true, Macro(0, kMacroId), kLeftClickEnglish},
         RuleCase{"another click frees it", false, 2, true, Basic(0, 2), ""},
         RuleCase{"another slot may change", false, -1, true, Basic(3, 40), ""},
         RuleCase{"without any click only a click is accepted", false, -1, false, Basic(3, 40),
@@ -131,11 +142,10 @@ INSTANTIATE_TEST_SUITE_P(
     Results, NotProducedTest,
     ::testing::Values(NotProducedCase{"slot past the wheel", Basic(7, 1)},
                       NotProducedCase{"negative slot", Basic(-1, 1)},
-                      NotProducedCase{"unknown kind", OfKind(1, 7, 1)},
                       NotProducedCase{"basic code of the macro page", Basic(1, 6)},
                       NotProducedCase{"basic code outside the catalogue", Basic(1, 999)},
-                      NotProducedCase{"unknown PC action", OfKind(1, 19, 0, 4, "/bin/true")},
-                      NotProducedCase{"negative PC action", OfKind(1, 19, 0, -1, "/bin/true")}));
+                      NotProducedCase{"unknown PC action", Action(1, 4, 0, "/bin/true")},
+                      NotProducedCase{"negative PC action", Action(1, -1, 0, "/bin/true")}));
 
 struct CaptionCase {
   bool chineseUi;
@@ -161,29 +171,29 @@ INSTANTIATE_TEST_SUITE_P(
                       CaptionCase{true, Basic(1, 40), 40, "音乐"},
                       CaptionCase{false, Basic(2, 126), 126, "sreen zoom in"},
                       CaptionCase{true, Basic(5, 22), 22, "滚轮后滚"},
-                      CaptionCase{false, OfKind(3, 121, 7), 121, "Disable key"},
-                      CaptionCase{true, OfKind(3, 121, 7), 121, "禁用按键"},
-                      CaptionCase{false, OfKind(4, 5, 0x00060300), 5, "Shift + Ctrl + C"},
-                      CaptionCase{true, OfKind(4, 5, 0x002B0400), 5, "Alt + Tab"},
-                      CaptionCase{false, OfKind(6, 5, 0x00E20000), 5, "LAlt"},
-                      CaptionCase{false, OfKind(1, 6, kMacroId), 6, "Reload"},
-                      CaptionCase{false, OfKind(1, 6, 0x15000043), 6, ""},
-                      CaptionCase{true, OfKind(2, 19, 0x00D20006, 1, "/usr/bin/gimp"), 19,
+                      CaptionCase{false, Disabled(3), 121, "Disable key"},
+                      CaptionCase{true, Disabled(3), 121, "禁用按键"},
+                      CaptionCase{false, Combination(4, 0x00060300), 5, "Shift + Ctrl + C"},
+                      CaptionCase{true, Combination(4, 0x002B0400), 5, "Alt + Tab"},
+                      CaptionCase{false, Combination(6, 0x00E20000), 5, "LAlt"},
+                      CaptionCase{false, Macro(1, kMacroId), 6, "Reload"},
+                      CaptionCase{false, Macro(1, 0x15000043), 6, ""},
+                      CaptionCase{true, Action(2, 1, 0x00D20006, "/usr/bin/gimp"), 19,
                                   "/usr/bin/gimp"}));
 
 TEST_F(FunctionAssignmentTest, CombinationKeepsItsWord) {
-  ASSERT_TRUE(assignment.AssignFunction(OfKind(4, 5, 0x000F0800)));
+  ASSERT_TRUE(assignment.AssignFunction(Combination(4, 0x000F0800)));
   EXPECT_EQ(record.buttons[4].comboWord, 0x000F0800u);
 }
 
 TEST_F(FunctionAssignmentTest, MacroGoesIntoTheEntryAndTheButtonMacros) {
-  ASSERT_TRUE(assignment.AssignFunction(OfKind(3, 6, kMacroId)));
+  ASSERT_TRUE(assignment.AssignFunction(Macro(3, kMacroId)));
   EXPECT_EQ(record.buttons[3].macroId, kMacroId);
   EXPECT_EQ(macroIds[3], kMacroId);
 }
 
 TEST_F(FunctionAssignmentTest, AnotherFunctionTakesTheMacroOffTheButton) {
-  ASSERT_TRUE(assignment.AssignFunction(OfKind(3, 6, kMacroId)));
+  ASSERT_TRUE(assignment.AssignFunction(Macro(3, kMacroId)));
   ASSERT_TRUE(assignment.AssignFunction(Basic(3, 16)));
   EXPECT_EQ(macroIds[3], 0u);
   EXPECT_EQ(record.buttons[3].functionCode, 16);
@@ -195,7 +205,7 @@ TEST_F(FunctionAssignmentTest, PcActionKindFollowsTheActionIndex) {
   for (std::int32_t index = 0; index < 4; ++index) {
     const std::uint32_t tag =
         5 * 0x10000 + 0x00C00006 + 0x100000 * static_cast<std::uint32_t>(index);
-    ASSERT_TRUE(assignment.AssignFunction(OfKind(5, 19, tag, index, "/home/u/My Files/a.wav")));
+    ASSERT_TRUE(assignment.AssignFunction(Action(5, index, tag, "/home/u/My Files/a.wav")));
     EXPECT_EQ(record.buttons[5].pcActionKind, kinds[index]);
     EXPECT_EQ(record.buttons[5].pcActionTag, tag);
     EXPECT_EQ(FixedText(record.buttons[5].pcActionPath), "/home/u/My Files/a.wav");
@@ -204,7 +214,7 @@ TEST_F(FunctionAssignmentTest, PcActionKindFollowsTheActionIndex) {
 
 TEST_F(FunctionAssignmentTest, LongPathIsCutToTheField) {
   const std::string path = "/" + std::string(300, 'p');
-  ASSERT_TRUE(assignment.AssignFunction(OfKind(2, 19, 0, 2, path)));
+  ASSERT_TRUE(assignment.AssignFunction(Action(2, 2, 0, path)));
   EXPECT_EQ(FixedText(record.buttons[2].pcActionPath), path.substr(0, 259));
   EXPECT_EQ(Caption(2), path.substr(0, 259));
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Folders.h"
+#include "core/app/Provisioning.h"
 #include "support/TestFiles.h"
 
 namespace n63k {
@@ -25,7 +25,7 @@ class ProvisioningTest : public ::testing::Test {
 };
 
 TEST_F(ProvisioningTest, FreshDataFolderIsFilledFromTheProgramFolder) {
-  ProvisionDataFolder({program, data});
+  ProvisionDataFolder({program, data}, SystemFiles());
   for (const std::string_view file : kDataFiles) {
     EXPECT_EQ(ReadBytes(data / std::string(file)), ReadBytes(program / std::string(file))) << file;
   }
@@ -33,30 +33,16 @@ TEST_F(ProvisioningTest, FreshDataFolderIsFilledFromTheProgramFolder) {
 
 TEST_F(ProvisioningTest, ExistingDataFolderIsNeverRefilled) {
   WriteBytes(data / "Macro.cfg", {9});
-  ProvisionDataFolder({program, data});
+  ProvisionDataFolder({program, data}, SystemFiles());
   EXPECT_EQ(ReadBytes(data / "Macro.cfg"), std::vector<std::uint8_t>{9});
   EXPECT_FALSE(std::filesystem::exists(data / "Profile/Profile1.cfg"));
 }
 
 TEST_F(ProvisioningTest, MissingProgramFilesAreSkipped) {
   std::filesystem::remove(program / "Sts.cfg");
-  ProvisionDataFolder({program, data});
+  ProvisionDataFolder({program, data}, SystemFiles());
   EXPECT_FALSE(std::filesystem::exists(data / "Sts.cfg"));
   EXPECT_TRUE(std::filesystem::exists(data / "Profile/Profile5.cfg"));
-}
-
-TEST(DataFolder, FollowsXdgDataHome) {
-  const char* saved = std::getenv("XDG_DATA_HOME");
-  const std::string restore = saved != nullptr ? saved : "";
-  setenv("XDG_DATA_HOME", "/x/data", 1);
-  EXPECT_EQ(DefaultDataFolder(), std::filesystem::path("/x/data/KORVU/N63K"));
-  unsetenv("XDG_DATA_HOME");
-  setenv("HOME", std::getenv("HOME") != nullptr ? std::getenv("HOME") : "/root", 1);
-  EXPECT_EQ(DefaultDataFolder(),
-            std::filesystem::path(std::getenv("HOME")) / ".local/share/KORVU/N63K");
-  if (saved != nullptr) {
-    setenv("XDG_DATA_HOME", restore.c_str(), 1);
-  }
 }
 
 }  // namespace

@@ -17,10 +17,18 @@ inline constexpr std::size_t kChunkBytes = 32;
 
 // The program's only path to the mouse: frames commands into reports of the
 // mouse's feature value and writes blocks as 32-byte output reports, with the
-// pauses the mouse needs. One instance; one transfer at a time.
-class CUSBDriver {
+// pauses the mouse needs. One instance; one transfer at a time. Once its stop
+// signal is raised it sends nothing more and its pauses end at once, so a
+// write can be abandoned between two reports.
+class DeviceLink {
  public:
-  CUSBDriver(HidTransport& transport, Clock& clock) : transport_(transport), clock_(clock) {}
+  DeviceLink(HidTransport& transport, Clock& clock) : transport_(transport), clock_(clock) {}
+
+  // The signal that abandons transfers; none by default.
+  void SetStopSignal(const StopSignal* stop) { stop_ = stop; }
+  bool Stopped() const { return stop_ != nullptr && stop_->Requested(); }
+  // A pause of the protocol.
+  void Pause(std::uint32_t ms);
 
   bool Prepare() { return transport_.Prepare(); }
   OpenResult Open() { return transport_.Open(); }
@@ -45,6 +53,7 @@ class CUSBDriver {
  private:
   HidTransport& transport_;
   Clock& clock_;
+  const StopSignal* stop_ = nullptr;
 };
 
 }  // namespace n63k

@@ -1,7 +1,8 @@
-#include "core/buttons/FunctionAssignment.h"
+#include "core/pages/FunctionAssignment.h"
 
 #include <algorithm>
 #include <array>
+#include <variant>
 
 #include "core/base/Utf.h"
 #include "core/buttons/ButtonSlots.h"
@@ -14,6 +15,11 @@ namespace {
 // `pcActionKind` by the chooser's action index.
 constexpr std::array<std::int32_t, 4> kPcActionKinds = {0xC0, 0xD0, 0xE0, 0xF0};
 
+template <typename... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+
 bool IsWheel(int slot) {
   return slot == 5 || slot == 6;
 }
@@ -22,18 +28,27 @@ bool CanBeProduced(const ChooserResult& result) {
   if (result.buttonIndex < 0 || result.buttonIndex >= kButtonCount) {
     return false;
   }
-  switch (result.kind) {
-    case kChooserBasic:
-      return FindFunction(static_cast<std::int32_t>(result.value)) != nullptr;
-    case kFunctionPcAction:
-      return result.subKind >= 0 && result.subKind < static_cast<int>(kPcActionKinds.size());
-    case kFunctionCombination:
-    case kFunctionMacro:
-    case kFunctionDisable:
-      return true;
-    default:
-      return false;
-  }
+  return std::visit(Overloaded{
+                        [](const BasicFunction& basic) { return FindFunction(basic.code) != nullptr; },
+                        [](const PcAction& action) {
+                          const auto index = static_cast<std::int32_t>(action.kind);
+                          return index >= 0 && index < static_cast<int>(kPcActionKinds.size());
+                        },
+                        [](const auto&) { return true; },
+                    },
+                    result.choice);
+}
+
+// The function code a choice is stored as.
+std::int32_t CodeOf(const FunctionChoice& choice) {
+  return std::visit(Overloaded{
+                        [](const BasicFunction& basic) { return basic.code; },
+                        [](const KeyCombination&) { return kFunctionCombination; },
+                        [](const MacroFunction&) { return kFunctionMacro; },
+                        [](const PcAction&) { return kFunctionPcAction; },
+                        [](const DisabledFunction&) { return kFunctionDisable; },
+                    },
+                    choice);
 }
 
 bool AnotherSlotClicks(const ProfileRecord& record, int slot) {
@@ -64,8 +79,7 @@ bool FunctionAssignment::AssignFunction(const ChooserResult& result) {
   }
   const int slot = result.buttonIndex;
   const bool chinese = localisation_.chineseUi;
-  const std::int32_t code =
-      result.kind == kChooserBasic ? static_cast<std::int32_t>(result.value) : result.kind;
+  const std::int32_t code = CodeOf(result.choice);
 
   if (code != kFunctionClick && !AnotherSlotClicks(record_, slot)) {
     messages_.InfoBox(chinese ? "请保留至少一个键为\"单击\"功能!"
@@ -82,28 +96,27 @@ bool FunctionAssignment::AssignFunction(const ChooserResult& result) {
   macroIds_[static_cast<std::size_t>(slot)] = 0;
   ButtonEntry& entry = record_.buttons[slot];
   entry.functionCode = code;
-  switch (result.kind) {
-    case kFunctionCombination:
-      entry.comboWord = result.value;
-      SetFixedText(entry.caption, GetComboText(result.value, keyCharacters_));
-      break;
-    case kFunctionMacro: {
-      macroIds_[static_cast<std::size_t>(slot)] = result.value;
-      entry.macroId = result.value;
-      const MacroRecord* macro = macros_.FindMacro(result.value);
-      SetFixedText(entry.caption, macro == nullptr ? std::string() : FixedText(macro->name));
-      break;
-    }
-    case kFunctionPcAction:
-      entry.pcActionTag = result.value;
-      entry.pcActionKind = kPcActionKinds[static_cast<std::size_t>(result.subKind)];
-      SetFixedText(entry.pcActionPath, result.path);
-      SetFixedText(entry.caption, result.path);
-      break;
-    default:
-      SetFixedText(entry.caption, GetFunctionName(code, chinese));
-      break;
-  }
+  std::visit(Overloaded{
+                 [&](const KeyCombination& combination) {
+                   entry.comboWord = combination.deviceWord;
+                   SetFixedText(entry.caption, GetComboText(combination.deviceWord, keyCharacters_));
+                 },
+                 [&](const MacroFunction& macro) {
+                   macroIds_[static_cast<std::size_t>(slot)] = macro.identifier;
+                   entry.macroId = macro.identifier;
+                   const MacroRecord* found = macros_.FindMacro(macro.identifier);
+                   SetFixedText(entry.caption,
+                                found == nullptr ? std::string() : FixedText(found->name));
+                 },
+                 [&](const PcAction& action) {
+                   entry.pcActionTag = action.tag;
+                   entry.pcActionKind = kPcActionKinds[static_cast<std::size_t>(action.kind)];
+                   SetFixedText(entry.pcActionPath, action.path);
+                   SetFixedText(entry.caption, action.path);
+                 },
+                 [&](const auto&) { SetFixedText(entry.caption, GetFunctionName(code, chinese)); },
+             },
+             result.choice);
   return true;
 }
 

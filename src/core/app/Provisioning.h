@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/base/FileAccess.h"
+#include "core/base/Folders.h"
+
+namespace n63k {
+
+// First-run provisioning: when the data folder does not exist, create it with
+// its "Profile" folder and copy each data file from the program folder, never
+// replacing a file. An existing data folder is left alone even when files are
+// missing. Nothing is told here: a file that could not be copied is missing,
+// and its loader tells that.
+void ProvisionDataFolder(const Folders& folders, FileAccess& files);
+
+}  // namespace n63k

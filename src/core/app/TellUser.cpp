@@ -1,0 +1,114 @@
+#include "core/app/TellUser.h"
+
+#include <string>
+
+#include "core/base/TextFormat.h"
+
+namespace n63k {
+namespace {
+
+enum class Box { kInfo, kStandard };
+
+struct Message {
+  Box box;
+  std::string text;
+};
+
+bool IsLoad(FileTask task) {
+  switch (task) {
+    case FileTask::kLoadProfile:
+    case FileTask::kImportProfile:
+    case FileTask::kLoadProfileTable:
+    case FileTask::kLoadMacros:
+    case FileTask::kLoadLanguageNumber:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// For what the program never told before: failures the system reports beyond
+// a missing file or a refused permission.
+Message Generic(const Notice& notice, bool chinese) {
+  const std::string path = notice.path.string();
+  if (notice.problem == Problem::kBusy) {
+    return {Box::kStandard,
+            FormatText(chinese ? "另一个程序正在修改 %s 中的设置，请稍后再试。"
+                               : "Another program is changing the settings in %s; try again.",
+                       path)};
+  }
+  // Our own texts, so the reason can follow the formatted path safely.
+  const std::string reason = notice.detail + (chinese ? "。" : ".");
+  if (IsLoad(notice.task)) {
+    return {Box::kStandard,
+            FormatText(chinese ? "无法读取文件 %s：" : "Cannot read the file %s: ", path) + reason};
+  }
+  return {Box::kStandard,
+          FormatText(chinese ? "无法保存文件 %s：" : "Cannot save the file %s: ", path) + reason};
+}
+
+Message MessageFor(const Notice& notice, const Localisation& localisation) {
+  const TextTable& texts = localisation.texts;
+  const bool chinese = localisation.chineseUi;
+  const std::string path = notice.path.string();
+  const FileTask task = notice.task;
+  switch (notice.problem) {
+    case Problem::kMissing:
+      switch (task) {
+        case FileTask::kLoadProfile:
+        case FileTask::kLoadProfileTable:
+        case FileTask::kLoadLanguageNumber:
+          return {Box::kInfo,
+                  FormatText("Failed to open file, check whether there is a %s path?", path)};
+        case FileTask::kLoadMacros:
+          return {Box::kInfo, FormatText(texts.Get("str_msg2"), path)};
+        case FileTask::kSaveProfile:
+        case FileTask::kSaveMacros:
+        case FileTask::kSaveLanguageNumber:
+          return {Box::kStandard, FormatText(texts.Get("str_msg2"), path)};
+        default:
+          break;
+      }
+      break;
+    case Problem::kAccessDenied:
+      switch (task) {
+        case FileTask::kWriteDefaultProfile:
+          return {Box::kInfo, texts.Get("str_msg4")};
+        case FileTask::kCreateMacros:
+          return {Box::kStandard, texts.Get("str_msg4")};
+        case FileTask::kSaveProfile:
+        case FileTask::kSaveMacros:
+        case FileTask::kSaveLanguageNumber:
+          return {Box::kStandard, texts.Get("str_msg5")};
+        default:
+          break;
+      }
+      break;
+    case Problem::kDamaged:
+      if (task == FileTask::kLoadProfile || task == FileTask::kImportProfile) {
+        return {Box::kStandard, FormatText("%s is an invaild Profile!", path)};
+      }
+      break;
+    case Problem::kInUse:
+      return {Box::kInfo, chinese ? "当前宏正在被使用，不能删除！"
+                                  : "The macro is being applied and cannot be deleted!"};
+    default:
+      break;
+  }
+  return Generic(notice, chinese);
+}
+
+}  // namespace
+
+void TellUser(const Outcome& outcome, UserMessages& messages, const Localisation& localisation) {
+  for (const Notice& notice : outcome.notices()) {
+    const Message message = MessageFor(notice, localisation);
+    if (message.box == Box::kInfo) {
+      messages.InfoBox(message.text, false);
+    } else {
+      messages.StandardInfo(message.text);
+    }
+  }
+}
+
+}  // namespace n63k

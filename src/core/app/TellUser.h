@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/base/Outcome.h"
+#include "core/base/UserMessages.h"
+#include "core/i18n/TextTable.h"
+
+namespace n63k {
+
+// The one place where what an operation told becomes the user's message: the
+// box it is shown in and its text in the current language, one message per
+// notice, in order.
+void TellUser(const Outcome& outcome, UserMessages& messages, const Localisation& localisation);
+
+}  // namespace n63k
