@@ -5,8 +5,7 @@
 
 namespace n63k {
 
-ProgramState::ProgramState(Folders folders, UserMessages& messages, Clock& clock,
-                           FileAccess& files)
+ProgramState::ProgramState(Folders folders, UserMessages& messages, Clock& clock, FileAccess& files)
     : folders_(std::move(folders)),
       messages_(messages),
       files_(files),

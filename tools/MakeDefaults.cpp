@@ -1,0 +1,23 @@
+// Writes the default data files of the program folder at build time, from the
+// same defaults the program uses, then touches a stamp for the build.
+#include <fstream>
+#include <iostream>
+#include <string_view>
+
+#include "core/app/DefaultDataFiles.h"
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: n63k_make_defaults PROGRAM_DIR STAMP\n";
+    return 2;
+  }
+  const auto failed = n63k::WriteDefaultDataFiles(argv[1], false, n63k::SystemFiles());
+  for (const auto& path : failed) {
+    std::cerr << "n63k_make_defaults: cannot write " << path.string() << '\n';
+  }
+  if (!failed.empty()) {
+    return 1;
+  }
+  std::ofstream(argv[2]) << "defaults written\n";
+  return 0;
+}
