@@ -117,6 +117,11 @@ Outcome ProfileTable::SaveProfileTable() {
   ProfileTableEntry& entry = entries_[static_cast<std::size_t>(current_)];
   std::copy(macroIds_.begin(), macroIds_.end(), std::begin(entry.macroIds));
   Outcome outcome = SaveCurrentProfile();
+  // The table names the macros of the profile file; without the file it
+  // would describe a profile that was not saved.
+  if (!outcome.ok()) {
+    return outcome;
+  }
   const FileError error = files_.Write(
       TablePath(), {reinterpret_cast<const std::uint8_t*>(&entries_), sizeof entries_});
   if (error != FileError::kNone) {

@@ -63,7 +63,7 @@ class ProfileTable {
   ProfileSwitch SwitchProfile(int entry);
 
   // After a successful write: the macros into the current entry, the current
-  // profile to its file, then the table.
+  // profile to its file, then the table (only once the profile is saved).
   Outcome SaveProfileTable();
   Outcome SaveCurrentProfile();
 

@@ -36,6 +36,10 @@ class RecordingListener final : public SyncListener {
     --outcomes_;
     return failure_;
   }
+  bool HasOutcome() {
+    const std::lock_guard lock(mutex_);
+    return outcomes_ > 0;
+  }
   std::vector<int> Progress() {
     const std::lock_guard lock(mutex_);
     return progress_;
