@@ -7,6 +7,7 @@
 #include "cli/Cli.h"
 #include "cli/CliDevice.h"
 #include "cli/Commands.h"
+#include "core/app/TellUser.h"
 #include "core/base/TextFormat.h"
 #include "core/device/SyncWorker.h"
 #include "core/store/ProfileImport.h"
@@ -82,8 +83,10 @@ int Apply(Context& context, const ApplyOptions& options) {
   {
     SyncWorker worker(device.link(), device.pointer(), state.mouseWatchList(), waiter);
     worker.Start();
-    static_cast<void>(worker.RequestSync(TakeSnapshot(state.profileFiles().Current(),
-                                                     state.buttonMacroIds(), state.macroTable())));
+    ProfileSnapshot snapshot =
+        TakeSnapshot(state.profileFiles().Current(), state.buttonMacroIds(), state.macroTable());
+    TellMissingMacros(snapshot, state.messages(), state.localisation());
+    worker.RequestSync(std::move(snapshot));
     failure = waiter.Wait();
   }
   int status = kExitOk;

@@ -1,6 +1,8 @@
 #include "core/app/TellUser.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "core/base/TextFormat.h"
 
@@ -98,7 +100,27 @@ Message MessageFor(const Notice& notice, const Localisation& localisation) {
   return Generic(notice, chinese);
 }
 
+constexpr std::array<std::string_view, kButtonCount> kEnglishButtonNames = {
+    "left button", "middle button", "right button", "forward button",
+    "back button", "wheel up",      "wheel down"};
+constexpr std::array<std::string_view, kButtonCount> kChineseButtonNames = {
+    "左键", "中键", "右键", "前进键", "后退键", "滚轮前滚", "滚轮后滚"};
+
 }  // namespace
+
+void TellMissingMacros(const ProfileSnapshot& snapshot, UserMessages& messages,
+                       const Localisation& localisation) {
+  const bool chinese = localisation.chineseUi;
+  for (const int slot : snapshot.missingMacros) {
+    const auto index = static_cast<std::size_t>(slot);
+    const std::string_view name = chinese ? kChineseButtonNames[index] : kEnglishButtonNames[index];
+    messages.InfoBox(FormatText(chinese ? "%s的宏已不存在，将按其默认功能写入鼠标。"
+                                        : "The macro of the %s no longer exists; the mouse gets "
+                                          "its default function instead.",
+                                name),
+                     false);
+  }
+}
 
 void TellUser(const Outcome& outcome, UserMessages& messages, const Localisation& localisation) {
   for (const Notice& notice : outcome.notices()) {

@@ -2,6 +2,7 @@
 
 #include "core/base/Outcome.h"
 #include "core/base/UserMessages.h"
+#include "core/device/ProfileSnapshot.h"
 #include "core/i18n/TextTable.h"
 
 namespace n63k {
@@ -10,5 +11,10 @@ namespace n63k {
 // box it is shown in and its text in the current language, one message per
 // notice, in order.
 void TellUser(const Outcome& outcome, UserMessages& messages, const Localisation& localisation);
+
+// Before a write: each button whose macro no longer exists, named, since it
+// goes out as its default function.
+void TellMissingMacros(const ProfileSnapshot& snapshot, UserMessages& messages,
+                       const Localisation& localisation);
 
 }  // namespace n63k

@@ -30,7 +30,7 @@ std::optional<std::uint32_t> EncodeButtonWord(int slot, const ButtonEntry& entry
       return entry.comboWord;
     case kFunctionMacro:
       if (!macro) {
-        return std::nullopt;
+        return button->defaultWord;
       }
       return MacroDeviceWord(macro->slot, macro->wordCount);
     case kFunctionPcAction:

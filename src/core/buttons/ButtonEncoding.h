@@ -17,11 +17,11 @@ struct DeviceMacro {
 };
 
 // The device word for the key matrix of button slot `slot` (0-6), or none when
-// the function has no word (the key-matrix word stays 0). A macro button has a
-// word only once its macro was written to the mouse (`macro`); a button whose
-// macro is missing from the table therefore gets none, like an unknown code.
-// A PC action keeps the slot's default word, so that the mouse still reports
-// the control and the computer can recognise the press.
+// the function has no word (the key-matrix word stays 0). A macro button sends
+// the word of the macro written to the mouse (`macro`); when its macro no
+// longer exists the button keeps its slot's default function rather than go
+// dead. A PC action keeps the slot's default word too, so that the mouse still
+// reports the control and the computer can recognise the press.
 std::optional<std::uint32_t> EncodeButtonWord(int slot, const ButtonEntry& entry,
                                               std::optional<DeviceMacro> macro);
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "core/buttons/ButtonSlots.h"
 #include "core/macro/MacroRecord.h"
@@ -19,6 +20,9 @@ struct ProfileSnapshot {
   // The macro each button plays when its function is a macro, as the table
   // held it; none where the table has no such macro.
   std::array<std::optional<MacroRecord>, kButtonCount> macros;
+  // The slots set to a macro that the table no longer has; they are sent as
+  // their default function, and the user is told.
+  std::vector<int> missingMacros;
 };
 
 ProfileSnapshot TakeSnapshot(const ProfileRecord& record, const ButtonMacroIds& macroIds,

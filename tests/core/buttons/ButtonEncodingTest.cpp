@@ -38,10 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
         WordCase{5, 121, 0, {}, 0x00000007}, WordCase{6, 11, 0, {}, 0x00010004},
         // A combination sends its stored word, whatever the slot.
         WordCase{2, 5, 0x00060300, {}, 0x00060300},
-        // A macro: slot and the low byte of the word count; none until sent.
+        // A macro: slot and the low byte of the word count; a macro that no
+        // longer exists leaves the slot its default function.
         WordCase{1, 6, 0, DeviceMacro{2, 3}, 0x03020009},
         WordCase{1, 6, 0, DeviceMacro{7, 255}, 0xFF070009},
-        WordCase{1, 6, 0, std::nullopt, std::nullopt},
+        WordCase{1, 6, 0, std::nullopt, 0x00F20001}, WordCase{0, 6, 0, std::nullopt, 0x00F00001},
         // A PC action keeps the slot's default word.
         WordCase{0, 19, 0, {}, 0x00F00001}, WordCase{1, 19, 0, {}, 0x00F20001},
         WordCase{2, 19, 0, {}, 0x00F10001}, WordCase{3, 19, 0, {}, 0x00F40001},

@@ -215,7 +215,7 @@ TEST(SyncWorker, APcActionKeepsTheNativeWordAndIsWatched) {
   EXPECT_EQ(bench.clock.NowMs(), 1100u);
 }
 
-TEST(SyncWorker, AMacroThatCannotBeSentLeavesItsButtonWithoutAction) {
+TEST(SyncWorker, AButtonWhoseMacroIsGoneKeepsItsDefaultFunction) {
   WorkerBench bench;
   MacroRecord empty = Macro(0x05000005);
   bench.state.macroTable().PutMacro(Macro(0x04000004));
@@ -225,14 +225,16 @@ TEST(SyncWorker, AMacroThatCannotBeSentLeavesItsButtonWithoutAction) {
   AssignMacro(bench, 0, 0x0BADBAD0);  // in no record
   AssignMacro(bench, 1, 0x05000005);  // empty record
   AssignMacro(bench, 2, 0x04000004);
+  const ProfileSnapshot snapshot = bench.Snapshot();
+  EXPECT_EQ(snapshot.missingMacros, (std::vector<int>{0, 1}));
   ASSERT_EQ(bench.Write(), std::nullopt);
-  // Neither takes a macro slot nor a pause: the third button's macro goes into
-  // slot 1 right after the wake-up.
-  EXPECT_EQ(bench.Trace()[0], bench.Set(50, "13 01 01 00 02"));
-  EXPECT_EQ(bench.mouse.memory().keyMatrix[0], 0u);
-  EXPECT_EQ(bench.mouse.memory().keyMatrix[2], 0u);
+  // Neither takes a macro slot: the third button's macro goes into slot 1
+  // after the two buttons' pauses.
+  EXPECT_EQ(bench.Trace()[0], bench.Set(150, "13 01 01 00 02"));
+  EXPECT_EQ(bench.mouse.memory().keyMatrix[0], 0x00F00001u) << "left still clicks";
+  EXPECT_EQ(bench.mouse.memory().keyMatrix[2], 0x00F20001u);
   EXPECT_EQ(bench.mouse.memory().keyMatrix[1], 0x03010009u);
-  EXPECT_EQ(bench.clock.NowMs(), 1100u + 1750u - 2 * 50u);
+  EXPECT_EQ(bench.clock.NowMs(), 1100u + 1750u);
 }
 
 TEST(SyncWorker, EachFailingStepEndsTheWriteWithItsCode) {
