@@ -19,20 +19,6 @@ namespace fs = std::filesystem;
 constexpr int kMaxLinkHops = 40;
 constexpr std::size_t kTemporarySuffix = 6;  // the XXXXXX of mkostemp
 
-FileError FromErrno(int error) {
-  switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-      return FileError::kNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return FileError::kAccessDenied;
-    default:
-      return FileError::kOther;
-  }
-}
-
 ssize_t ReadRetrying(int fd, std::uint8_t* data, std::size_t size) {
   ssize_t n = 0;
   do {
@@ -61,7 +47,7 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 FileError ReadOpenFile(int fd, std::vector<std::uint8_t>& out, std::size_t maxBytes, bool& longer) {
   struct stat info {};
   if (::fstat(fd, &info) != 0) {
-    return FromErrno(errno);
+    return FileErrorOf(errno);
   }
   if (!S_ISREG(info.st_mode)) {
     return FileError::kNotRegular;
@@ -73,7 +59,7 @@ FileError ReadOpenFile(int fd, std::vector<std::uint8_t>& out, std::size_t maxBy
     if (done < out.size()) {
       const ssize_t n = ReadRetrying(fd, out.data() + done, out.size() - done);
       if (n < 0) {
-        return FromErrno(errno);
+        return FileErrorOf(errno);
       }
       if (n == 0) {
         break;
@@ -84,7 +70,7 @@ FileError ReadOpenFile(int fd, std::vector<std::uint8_t>& out, std::size_t maxBy
     const std::size_t room = maxBytes - done;
     const ssize_t n = ReadRetrying(fd, piece.data(), room < piece.size() ? room + 1 : piece.size());
     if (n < 0) {
-      return FromErrno(errno);
+      return FileErrorOf(errno);
     }
     if (n == 0) {
       break;
@@ -113,7 +99,7 @@ FileError FinalTarget(const fs::path& path, fs::path& target) {
     std::error_code error;
     const fs::path next = fs::read_symlink(target, error);
     if (error) {
-      return FromErrno(error.value());
+      return FileErrorOf(error.value());
     }
     target = next.is_absolute() ? next : target.parent_path() / next;
   }
@@ -136,6 +122,20 @@ bool IsTemporaryName(std::string_view name, std::span<const std::string> dataNam
 
 }  // namespace
 
+FileError FileErrorOf(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return FileError::kNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return FileError::kAccessDenied;
+    default:
+      return FileError::kOther;
+  }
+}
+
 FileError ReadFileBytes(const fs::path& path, std::vector<std::uint8_t>& out,
                         std::size_t maxBytes) {
   bool longer = false;
@@ -150,7 +150,7 @@ FileError ReadFileBytes(const fs::path& path, std::vector<std::uint8_t>& out, st
   // waiting in open() for a writer; fstat then refuses it.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
-    return FromErrno(errno);
+    return FileErrorOf(errno);
   }
   const FileError result = ReadOpenFile(fd, out, maxBytes, longer);
   ::close(fd);
@@ -173,7 +173,7 @@ FileError WriteFileAtomic(const fs::path& path, std::span<const std::uint8_t> by
       return FileError::kNotRegular;
     }
     if (::access(target.c_str(), W_OK) != 0) {
-      return FromErrno(errno);
+      return FileErrorOf(errno);
     }
     mode = info.st_mode & 07777;
   }
@@ -181,7 +181,7 @@ FileError WriteFileAtomic(const fs::path& path, std::span<const std::uint8_t> by
   std::string temp = target.string() + ".XXXXXX";
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) {
-    return FromErrno(errno);
+    return FileErrorOf(errno);
   }
   bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
   int error = ok ? 0 : errno;
@@ -195,7 +195,7 @@ FileError WriteFileAtomic(const fs::path& path, std::span<const std::uint8_t> by
   }
   if (!ok) {
     ::unlink(temp.c_str());
-    return FromErrno(error);
+    return FileErrorOf(error);
   }
   return FileError::kNone;
 }

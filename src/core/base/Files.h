@@ -18,6 +18,9 @@ enum class FileError {
   kOther,
 };
 
+// The FileError of a system error number.
+FileError FileErrorOf(int error);
+
 // Reads at most `maxBytes` bytes of a regular file (or a link to one) into
 // `out`, resized to what was read. Anything else is refused at once with
 // kNotRegular, without waiting for a writer or a device.
