@@ -52,7 +52,11 @@ FileError ReadOpenFile(int fd, std::vector<std::uint8_t>& out, std::size_t maxBy
   if (!S_ISREG(info.st_mode)) {
     return FileError::kNotRegular;
   }
-  out.resize(std::min<std::uintmax_t>(static_cast<std::uintmax_t>(info.st_size), maxBytes));
+  const auto expected = static_cast<std::size_t>(
+      std::min<std::uintmax_t>(static_cast<std::uintmax_t>(info.st_size), maxBytes));
+  // Storage even for an empty file: callers copy `size()` bytes from `data()`.
+  out.reserve(std::max<std::size_t>(expected, 1));
+  out.resize(expected);
   std::size_t done = 0;
   std::array<std::uint8_t, 4096> piece{};
   for (;;) {

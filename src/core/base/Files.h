@@ -22,7 +22,8 @@ enum class FileError {
 FileError FileErrorOf(int error);
 
 // Reads at most `maxBytes` bytes of a regular file (or a link to one) into
-// `out`, resized to what was read. Anything else is refused at once with
+// `out`, resized to what was read; after a successful read `out.data()` is
+// never null, even for an empty file. Anything else is refused at once with
 // kNotRegular, without waiting for a writer or a device.
 FileError ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& out,
                         std::size_t maxBytes);

@@ -76,6 +76,16 @@ TEST(Files, ReadTakesABufferOfTheFilesSizeNotOfTheCap) {
   EXPECT_FALSE(longer);
 }
 
+// Loaders copy `size()` bytes from `data()`, which must then not be null.
+TEST(Files, AnEmptyFileReadsAsNoBytesWithStorage) {
+  TempDir dir;
+  WriteBytes(dir / "empty", {});
+  std::vector<std::uint8_t> bytes;
+  ASSERT_EQ(ReadFileBytes(dir / "empty", bytes, 100), FileError::kNone);
+  EXPECT_TRUE(bytes.empty());
+  EXPECT_NE(bytes.data(), nullptr);
+}
+
 // Reads on another thread. A read still blocked after a generous while fails
 // the test; opening the FIFO for writing then lets it go, so the suite ends.
 FileError ReadWithWatchdog(const fs::path& path, const fs::path& fifo) {
