@@ -16,7 +16,11 @@ class Clock {
   virtual std::uint64_t NowMs() const = 0;
   virtual void SleepMs(std::uint32_t ms) = 0;
   // A pause that a stop request cuts short.
-  virtual void SleepUnlessStopped(std::uint32_t ms, const StopSignal& stop) = 0;
+  virtual void SleepUnlessStopped(std::uint32_t ms, const StopSignal& stop) {
+    if (!stop.Requested()) {
+      SleepMs(ms);
+    }
+  }
 };
 
 class SystemClock final : public Clock {
@@ -32,11 +36,6 @@ class VirtualClock final : public Clock {
   explicit VirtualClock(std::uint64_t startMs = 0) : now_(startMs) {}
   std::uint64_t NowMs() const override { return now_.load(); }
   void SleepMs(std::uint32_t ms) override { now_ += ms; }
-  void SleepUnlessStopped(std::uint32_t ms, const StopSignal& stop) override {
-    if (!stop.Requested()) {
-      now_ += ms;
-    }
-  }
   void Advance(std::uint64_t ms) { now_ += ms; }
 
  private:

@@ -27,6 +27,8 @@ Problem ProblemOf(FileError error) {
       return Problem::kMissing;
     case FileError::kAccessDenied:
       return Problem::kAccessDenied;
+    case FileError::kNotRegular:
+      return Problem::kUnreadable;
     case FileError::kNone:
     case FileError::kNoSpace:
     case FileError::kIoError:
@@ -48,6 +50,8 @@ std::string FileErrorText(FileError error) {
       return "no space left on the disk";
     case FileError::kIoError:
       return "input/output error";
+    case FileError::kNotRegular:
+      return "not a regular file";
     case FileError::kOther:
       break;
   }

@@ -4,13 +4,129 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
-#include <string>
+#include <string_view>
+#include <system_error>
 
 namespace n63k {
 namespace {
 
-FileError FromErrno(int error) {
+namespace fs = std::filesystem;
+
+// As many links as the system itself follows before it gives up with ELOOP.
+constexpr int kMaxLinkHops = 40;
+constexpr std::size_t kTemporarySuffix = 6;  // the XXXXXX of mkostemp
+
+ssize_t ReadRetrying(int fd, std::uint8_t* data, std::size_t size) {
+  ssize_t n = 0;
+  do {
+    n = ::read(fd, data, size);
+  } while (n < 0 && errno == EINTR);
+  return n;
+}
+
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// The buffer starts at the size the file has now; a file that grew since is
+// read on in small pieces, one byte past the cap telling that it is longer.
+FileError ReadOpenFile(int fd, std::vector<std::uint8_t>& out, std::size_t maxBytes, bool& longer) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    return FileErrorOf(errno);
+  }
+  if (!S_ISREG(info.st_mode)) {
+    return FileError::kNotRegular;
+  }
+  const auto expected = static_cast<std::size_t>(
+      std::min<std::uintmax_t>(static_cast<std::uintmax_t>(info.st_size), maxBytes));
+  // Storage even for an empty file: callers copy `size()` bytes from `data()`.
+  out.reserve(std::max<std::size_t>(expected, 1));
+  out.resize(expected);
+  std::size_t done = 0;
+  std::array<std::uint8_t, 4096> piece{};
+  for (;;) {
+    if (done < out.size()) {
+      const ssize_t n = ReadRetrying(fd, out.data() + done, out.size() - done);
+      if (n < 0) {
+        return FileErrorOf(errno);
+      }
+      if (n == 0) {
+        break;
+      }
+      done += static_cast<std::size_t>(n);
+      continue;
+    }
+    const std::size_t room = maxBytes - done;
+    const ssize_t n = ReadRetrying(fd, piece.data(), room < piece.size() ? room + 1 : piece.size());
+    if (n < 0) {
+      return FileErrorOf(errno);
+    }
+    if (n == 0) {
+      break;
+    }
+    const std::size_t kept = std::min(static_cast<std::size_t>(n), room);
+    out.insert(out.end(), piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(kept));
+    done += kept;
+    if (static_cast<std::size_t>(n) > room) {
+      longer = true;
+      break;
+    }
+  }
+  out.resize(done);
+  return FileError::kNone;
+}
+
+// The path a write replaces: the end of a chain of symbolic links, or the
+// path itself. A dangling link ends at the missing target.
+FileError FinalTarget(const fs::path& path, fs::path& target) {
+  target = path;
+  for (int hops = 0; hops < kMaxLinkHops; ++hops) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+      return FileError::kNone;
+    }
+    std::error_code error;
+    const fs::path next = fs::read_symlink(target, error);
+    if (error) {
+      return FileErrorOf(error.value());
+    }
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return FileError::kOther;
+}
+
+bool IsTemplateCharacter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+bool IsTemporaryName(std::string_view name, std::span<const std::string> dataNames) {
+  if (name.size() < kTemporarySuffix + 2) {
+    return false;
+  }
+  const std::size_t dot = name.size() - kTemporarySuffix - 1;
+  const std::string_view suffix = name.substr(dot + 1);
+  return name[dot] == '.' && std::all_of(suffix.begin(), suffix.end(), IsTemplateCharacter) &&
+         std::find(dataNames.begin(), dataNames.end(), name.substr(0, dot)) != dataNames.end();
+}
+
+}  // namespace
+
+FileError FileErrorOf(int error) {
   switch (error) {
     case ENOENT:
     case ENOTDIR:
@@ -29,76 +145,84 @@ FileError FromErrno(int error) {
   }
 }
 
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
+FileError ReadFileBytes(const fs::path& path, std::vector<std::uint8_t>& out,
+                        std::size_t maxBytes) {
+  bool longer = false;
+  return ReadFileBytes(path, out, maxBytes, longer);
 }
 
-}  // namespace
-
-FileError ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& out,
-                        std::size_t maxBytes) {
+FileError ReadFileBytes(const fs::path& path, std::vector<std::uint8_t>& out, std::size_t maxBytes,
+                        bool& longer) {
   out.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  longer = false;
+  // Non-blocking, so that a FIFO or a device answers at once instead of
+  // waiting in open() for a writer; fstat then refuses it.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
-    return FromErrno(errno);
+    return FileErrorOf(errno);
   }
-  out.resize(maxBytes);
-  std::size_t done = 0;
-  FileError result = FileError::kNone;
-  while (done < maxBytes) {
-    const ssize_t n = ::read(fd, out.data() + done, maxBytes - done);
-    if (n < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      result = FromErrno(errno);
-      break;
-    }
-    if (n == 0) {
-      break;
-    }
-    done += static_cast<std::size_t>(n);
-  }
+  const FileError result = ReadOpenFile(fd, out, maxBytes, longer);
   ::close(fd);
-  out.resize(done);
+  if (result != FileError::kNone) {
+    out.clear();
+    longer = false;
+  }
   return result;
 }
 
-FileError WriteFileAtomic(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-  if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
-    return FromErrno(errno);
+FileError WriteFileAtomic(const fs::path& path, std::span<const std::uint8_t> bytes) {
+  fs::path target;
+  if (const FileError error = FinalTarget(path, target); error != FileError::kNone) {
+    return error;
   }
-  std::string temp = path.string() + ".XXXXXX";
+  mode_t mode = 0644;
+  struct stat info {};
+  if (::stat(target.c_str(), &info) == 0) {
+    if (!S_ISREG(info.st_mode)) {
+      return FileError::kNotRegular;
+    }
+    if (::access(target.c_str(), W_OK) != 0) {
+      return FileErrorOf(errno);
+    }
+    mode = info.st_mode & 07777;
+  }
+  // Beside the target, so the rename stays within one file system.
+  std::string temp = target.string() + ".XXXXXX";
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) {
-    return FromErrno(errno);
+    return FileErrorOf(errno);
   }
-  bool ok = ::fchmod(fd, 0644) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
   int error = ok ? 0 : errno;
   if (::close(fd) != 0 && ok) {
     ok = false;
     error = errno;
   }
-  if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+  if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
     ok = false;
     error = errno;
   }
   if (!ok) {
     ::unlink(temp.c_str());
-    return FromErrno(error);
+    return FileErrorOf(error);
   }
   return FileError::kNone;
+}
+
+int RemoveStaleTemporaryFiles(const fs::path& folder, std::span<const std::string> names) {
+  int removed = 0;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const fs::directory_entry& entry = *it;
+    std::error_code entryError;
+    // mkostemp makes plain files; a link or folder of that name is not ours.
+    if (entry.symlink_status(entryError).type() == fs::file_type::regular &&
+        IsTemporaryName(entry.path().filename().string(), names) &&
+        fs::remove(entry.path(), entryError)) {
+      ++removed;
+    }
+  }
+  return removed;
 }
 
 }  // namespace n63k

@@ -1,0 +1,109 @@
+#include "core/base/Backups.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace n63k {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Far above any data file (the macro file, the largest, is about 2 MB).
+constexpr std::size_t kMaxBackupBytes = 64u << 20;
+
+// The number of a backup name of `base` ("NAME.bak" is 1, "NAME.bak.N" is N),
+// or 0 for any other name.
+std::uint64_t BackupNumber(std::string_view name, std::string_view base) {
+  if (name.substr(0, base.size()) != base) {
+    return 0;
+  }
+  const std::string_view rest = name.substr(base.size());
+  if (rest.empty()) {
+    return 1;
+  }
+  if (rest.size() < 2 || rest[0] != '.' || rest[1] == '0') {
+    return 0;
+  }
+  std::uint64_t number = 0;
+  const auto [end, error] = std::from_chars(rest.data() + 1, rest.data() + rest.size(), number);
+  return error == std::errc() && end == rest.data() + rest.size() ? number : 0;
+}
+
+fs::path BackupPath(const fs::path& file, std::uint64_t number) {
+  fs::path backup = file;
+  backup += ".bak";
+  if (number > 1) {
+    backup += "." + std::to_string(number);
+  }
+  return backup;
+}
+
+std::uint64_t NewestBackupNumber(const fs::path& file) {
+  const std::string base = file.filename().string() + ".bak";
+  const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
+  std::uint64_t newest = 0;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    newest = std::max(newest, BackupNumber(it->path().filename().string(), base));
+  }
+  return newest;
+}
+
+bool SameBytes(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
+
+bool Exists(const fs::path& path) {
+  std::error_code error;
+  return fs::symlink_status(path, error).type() != fs::file_type::not_found;
+}
+
+}  // namespace
+
+BackupResult KeepBackup(const fs::path& file, std::span<const std::uint8_t> replacement) {
+  std::vector<std::uint8_t> bytes;
+  bool longer = false;
+  const FileError readError = ReadFileBytes(file, bytes, kMaxBackupBytes, longer);
+  if (readError == FileError::kNotFound) {
+    return {BackupOutcome::kNoFile, {}, readError};
+  }
+  if (readError != FileError::kNone) {
+    return {BackupOutcome::kUnreadable, {}, readError};
+  }
+  if (longer) {
+    return {BackupOutcome::kTooLarge, {}, FileError::kNone};
+  }
+  if (SameBytes(bytes, replacement)) {
+    return {BackupOutcome::kSameAsReplacement, {}, FileError::kNone};
+  }
+  std::uint64_t number = NewestBackupNumber(file);
+  if (number > 0) {
+    const fs::path newest = BackupPath(file, number);
+    std::vector<std::uint8_t> kept;
+    bool keptLonger = false;
+    if (ReadFileBytes(newest, kept, kMaxBackupBytes, keptLonger) == FileError::kNone &&
+        !keptLonger && SameBytes(kept, bytes)) {
+      return {BackupOutcome::kSameAsNewestBackup, newest, FileError::kNone};
+    }
+  }
+  // Past anything of that name already there, whatever made it.
+  do {
+    if (number == std::numeric_limits<std::uint64_t>::max()) {
+      return {BackupOutcome::kWriteFailed, {}, FileError::kOther};
+    }
+    ++number;
+  } while (Exists(BackupPath(file, number)));
+  const fs::path backup = BackupPath(file, number);
+  const FileError writeError = WriteFileAtomic(backup, bytes);
+  if (writeError != FileError::kNone) {
+    return {BackupOutcome::kWriteFailed, backup, writeError};
+  }
+  return {BackupOutcome::kWritten, backup, FileError::kNone};
+}
+
+}  // namespace n63k
