@@ -46,9 +46,9 @@ struct Device {
 
 class InputDevices final : public QDBusVirtualObject {
  public:
-  explicit InputDevices(const QStringList& specs) {
-    for (const QString& spec : specs) {
-      const QStringList parts = spec.split(':');
+  explicit InputDevices(const QStringList& deviceArgs) {
+    for (const QString& deviceArg : deviceArgs) {
+      const QStringList parts = deviceArg.split(':');
       Device device;
       const QString kind = parts.value(1);
       device.properties = {
@@ -132,10 +132,10 @@ class Notices final : public QObject {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  QStringList specs = app.arguments();
-  specs.removeFirst();
-  const bool anonymous = specs.removeAll(QStringLiteral("--anonymous")) > 0;
-  InputDevices devices(specs);
+  QStringList deviceArgs = app.arguments();
+  deviceArgs.removeFirst();
+  const bool anonymous = deviceArgs.removeAll(QStringLiteral("--anonymous")) > 0;
+  InputDevices devices(deviceArgs);
   Notices notices;
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.registerVirtualObject(kManagerPath, &devices, QDBusConnection::SubPath) ||

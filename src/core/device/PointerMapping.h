@@ -35,13 +35,12 @@ struct DesktopPointerValues {
 
 // The one table from profile values to desktop settings:
 //
-//               precision            speed 1-20           lines 1-30     one screen
-//   GNOME       accel-profile        speed                -              -
-//   KDE Wayland flat/adaptive        pointerAcceleration  scrollFactor   -
-//                                                         lines / 3 and
-//                                                         WheelScrollLines 3
-//   KDE X11     flat/adaptive        libinput speed       WheelScrollLines -
-//   other X11   flat/adaptive        libinput speed       -              -
+//               precision       speed 1-20           lines 1-30              one screen
+//   GNOME       accel-profile   speed                -                       -
+//   KDE Wayland flat/adaptive   pointerAcceleration  scrollFactor lines / 3, -
+//                                                    WheelScrollLines 3
+//   KDE X11     flat/adaptive   libinput speed       WheelScrollLines        -
+//   other X11   flat/adaptive   libinput speed       -                       -
 //
 // Precision on is the adaptive profile, off the flat one. Speed 10 is each
 // desktop's middle, 0; every step is a tenth, and values past 1-20 are held
