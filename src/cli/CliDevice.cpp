@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "core/device/TracingPointerSettings.h"
+#include "platform/DesktopPointerSelection.h"
 #include "platform/HidapiTransport.h"
-#include "platform/X11PointerSettings.h"
 
 namespace n63k::cli {
 namespace {
@@ -40,7 +40,7 @@ CliDevice::CliDevice(Context& context, bool trace) : context_(context) {
 
   pointer_ = context.environment.pointer;
   if (pointer_ == nullptr) {
-    ownPointer_ = std::make_unique<X11PointerSettings>();
+    ownPointer_ = MakeDesktopPointerSettings();
     pointer_ = ownPointer_.get();
   }
 
@@ -53,8 +53,14 @@ CliDevice::CliDevice(Context& context, bool trace) : context_(context) {
                                                   });
     transport = tracing_.get();
     tracingPointer_ = std::make_unique<TracingPointerSettings>(
-        *pointer_, context.clock(), [&out, start](std::uint64_t at, const PointerValues& values) {
+        *pointer_, context.clock(),
+        [&out, start](std::uint64_t at, const PointerValues& values) {
           out << PointerTraceLine(at, values, start) << std::endl;
+        },
+        [&out, start](std::uint64_t at, const PointerReport& report) {
+          for (const std::string& line : PointerReportLines(at, report, start)) {
+            out << line << std::endl;
+          }
         });
     pointer_ = tracingPointer_.get();
   }

@@ -20,7 +20,7 @@ struct DeviceEnvironment {
   Clock* clock = nullptr;
   SimulatedMouse* simulatedMouse = nullptr;  // used by --simulate
   HidTransport* realMouse = nullptr;         // used instead of hidapi
-  PointerSettings* pointer = nullptr;        // used instead of the X display's
+  PointerSettings* pointer = nullptr;        // used instead of the desktop's
 };
 
 // What every command shares: the output streams, the global options, and the

@@ -2,23 +2,22 @@
 
 #include <string>
 
-#include "core/device/PointerSettings.h"
+#include "core/device/DesktopPointerSettings.h"
 
 namespace n63k {
 
-// The pointer settings on an X display: acceleration through the core pointer
-// control, speed through the "libinput Accel Speed" property of every device
-// that has it, and scroll lines where the desktop keeps them. Without a
-// display nothing changes.
-class X11PointerSettings final : public PointerSettings {
+// The pointer settings of an X11 desktop that keeps none of its own: the
+// libinput properties of the mice and the core pointer control, live and
+// until the session ends. Without a display nothing changes.
+class X11PointerSettings final : public DesktopPointerSettings {
  public:
   // An empty name means $DISPLAY.
   explicit X11PointerSettings(std::string displayName = {})
-      : displayName_(std::move(displayName)) {}
-
-  void Apply(const PointerValues& values) override;
+      : DesktopPointerSettings(PointerDesktop::kX11), displayName_(std::move(displayName)) {}
 
  private:
+  void Write(const DesktopPointerValues& values, PointerReport& report) override;
+
   std::string displayName_;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/XProbe.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 
@@ -73,6 +74,53 @@ std::optional<float> XProbe::SpeedProperty(int device) {
   }
   XFree(data);
   return value;
+}
+
+void XProbe::SetByteProperty(int device, const std::string& name,
+                             const std::vector<std::uint8_t>& bytes) {
+  const Atom property = XInternAtom(display_, name.c_str(), False);
+  std::vector<unsigned char> data(bytes.begin(), bytes.end());
+  XIChangeProperty(display_, device, property, XA_INTEGER, 8, PropModeReplace, data.data(),
+                   static_cast<int>(data.size()));
+  XSync(display_, False);
+}
+
+std::optional<std::vector<std::uint8_t>> XProbe::ByteProperty(int device, const std::string& name) {
+  const Atom property = XInternAtom(display_, name.c_str(), False);
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0;
+  unsigned long after = 0;
+  unsigned char* data = nullptr;
+  std::optional<std::vector<std::uint8_t>> value;
+  if (XIGetProperty(display_, device, property, 0, 16, False, AnyPropertyType, &type, &format,
+                    &items, &after, &data) == Success &&
+      type == XA_INTEGER && format == 8) {
+    value.emplace(data, data + items);
+  }
+  XFree(data);
+  return value;
+}
+
+int XProbe::AddTestPointer(const std::string& name) {
+  XIAddMasterInfo add = {};
+  add.type = XIAddMaster;
+  add.name = const_cast<char*>(name.c_str());
+  add.send_core = True;
+  add.enable = True;
+  XIChangeHierarchy(display_, reinterpret_cast<XIAnyHierarchyChangeInfo*>(&add), 1);
+  XSync(display_, False);
+  const std::string slave = name + " XTEST pointer";
+  int count = 0;
+  XIDeviceInfo* devices = XIQueryDevice(display_, XIAllDevices, &count);
+  int id = -1;
+  for (int i = 0; i < count; ++i) {
+    if (devices[i].use == XISlavePointer && slave == devices[i].name) {
+      id = devices[i].deviceid;
+    }
+  }
+  XIFreeDeviceInfo(devices);
+  return id;
 }
 
 }  // namespace n63k::test

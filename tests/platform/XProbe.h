@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct _XDisplay;
 
@@ -32,6 +34,14 @@ class XProbe {
   // Gives a device the libinput speed property, as libinput devices have it.
   void SetSpeedProperty(int device, float value);
   std::optional<float> SpeedProperty(int device);
+
+  // Byte-list properties such as "libinput Accel Profile Enabled".
+  void SetByteProperty(int device, const std::string& name, const std::vector<std::uint8_t>& bytes);
+  std::optional<std::vector<std::uint8_t>> ByteProperty(int device, const std::string& name);
+
+  // A further master pointer named `name`; its XTEST pointer, a second slave
+  // pointer of the server.
+  int AddTestPointer(const std::string& name);
 
  private:
   int DeviceId(int use);

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/device/PointerReport.h"
+
 namespace n63k {
 
 // The three desktop pointer settings a profile carries, as stored.
@@ -17,6 +19,9 @@ class PointerSettings {
  public:
   virtual ~PointerSettings() = default;
   virtual void Apply(const PointerValues& values) = 0;
+  // What the latest Apply did, read on the thread that applied; settings that
+  // keep no account give an empty report.
+  virtual PointerReport LastReport() const { return {}; }
 };
 
 }  // namespace n63k

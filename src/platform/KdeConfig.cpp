@@ -1,25 +1,15 @@
-#include "platform/DesktopScrollLines.h"
+#include "platform/KdeConfig.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <string>
-#include <string_view>
 #include <vector>
 
 extern char** environ;
 
 namespace n63k {
 namespace {
-
-constexpr std::int32_t kMostLines = 100;
-
-bool RunsKde() {
-  const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
-  return desktop != nullptr && std::string_view(desktop).find("KDE") != std::string_view::npos;
-}
 
 // Runs a program found on PATH and waits for it; true when it exited with 0.
 bool Run(std::vector<std::string> args) {
@@ -42,17 +32,22 @@ bool Run(std::vector<std::string> args) {
 
 }  // namespace
 
-void SetDesktopScrollLines(std::int32_t lines) {
-  if (lines < 1 || lines > kMostLines || !RunsKde()) {
-    return;
-  }
-  // Plasma 6 and Plasma 5 name their configuration writer differently.
+bool WriteKdeConfig(const std::string& file, const std::string& group, const std::string& key,
+                    const std::string& value, bool notify) {
+  // Plasma 6 and Plasma 5 name their writer differently.
   for (const char* writer : {"kwriteconfig6", "kwriteconfig5"}) {
-    if (Run({writer, "--file", "kdeglobals", "--group", "KDE", "--key", "WheelScrollLines",
-             std::to_string(lines)})) {
-      return;
+    std::vector<std::string> args = {writer, "--file", file, "--group", group, "--key", key};
+    if (notify) {
+      args.emplace_back("--notify");
+    }
+    // A negative number would otherwise read as an option.
+    args.emplace_back("--");
+    args.push_back(value);
+    if (Run(std::move(args))) {
+      return true;
     }
   }
+  return false;
 }
 
 }  // namespace n63k
