@@ -8,7 +8,6 @@
 #include "cli/CliDevice.h"
 #include "cli/Commands.h"
 #include "core/app/TellUser.h"
-#include "core/base/TextFormat.h"
 #include "core/device/SyncWorker.h"
 #include "core/store/ProfileImport.h"
 
@@ -59,12 +58,12 @@ bool ChooseRecord(Context& context, const ApplyOptions& options) {
     return false;
   }
   if (options.from) {
-    const auto record = ReadImportedProfile(*options.from);
-    if (!record) {
-      context.err << FormatText("%s is an invaild Profile!", options.from->string()) << '\n';
+    ImportedProfile imported = ReadImportedProfile(*options.from, state.files());
+    state.Tell(imported.outcome);
+    if (!imported.record) {
       return false;
     }
-    state.profileFiles().Current() = *record;
+    state.profileFiles().Current() = *imported.record;
   }
   return true;
 }

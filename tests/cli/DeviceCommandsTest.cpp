@@ -217,15 +217,11 @@ TEST_F(DeviceCommandsTest, ApplyTracesEveryTransferAndPrintsTheMouse) {
 }
 
 TEST_F(DeviceCommandsTest, ApplyFromAFileSavesItAsTheCurrentProfile) {
-  for (const std::size_t keep : {sizeof(ProfileRecord), std::size_t{22236}}) {
-    const auto file = ChangedProfile(keep);
-    const CliRun run = Run({"--simulate", "apply", "--from", file.string()});
-    ASSERT_EQ(run.status, kExitOk) << run.err;
-    std::vector<std::uint8_t> expected = ReadBytes(file);
-    expected.resize(sizeof(ProfileRecord), 0);
-    EXPECT_EQ(ReadBytes(data / "Profile/Profile1.cfg"), expected) << keep;
-    EXPECT_EQ(mouse.memory().reportRate, 4);
-  }
+  const auto file = ChangedProfile(sizeof(ProfileRecord));
+  const CliRun run = Run({"--simulate", "apply", "--from", file.string()});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_EQ(ReadBytes(data / "Profile/Profile1.cfg"), ReadBytes(file));
+  EXPECT_EQ(mouse.memory().reportRate, 4);
 }
 
 TEST_F(DeviceCommandsTest, ApplyOfAnotherProfileMakesItCurrent) {
@@ -306,13 +302,27 @@ TEST_F(DeviceCommandsTest, UnpluggingDuringAWriteLosesNothing) {
 }
 
 TEST_F(DeviceCommandsTest, AnInvalidImportSendsNothing) {
-  WriteBytes(dir / "bad.cfg", std::vector<std::uint8_t>(sizeof(ProfileRecord), 0));
-  const auto before = Snapshot();
-  const CliRun run = Run({"--simulate", "apply", "--from", (dir / "bad.cfg").string()});
-  EXPECT_EQ(run.status, kExitFailure);
-  EXPECT_EQ(run.err, (dir / "bad.cfg").string() + " is an invaild Profile!\n");
-  EXPECT_EQ(mouse.ReportsSent(), 0);
-  EXPECT_EQ(Snapshot(), before);
+  const std::vector<std::uint8_t> whole = ReadBytes(ChangedProfile(sizeof(ProfileRecord)));
+  struct Case {
+    std::vector<std::uint8_t> bytes;
+    std::string why;
+  } const cases[] = {
+      {std::vector<std::uint8_t>(sizeof(ProfileRecord), 0),
+       "magic 0x00000000, expected 0x80800295"},
+      {std::vector<std::uint8_t>(whole.begin(), whole.begin() + 22236),
+       "size 22236 bytes, expected 22252"},
+      {std::vector<std::uint8_t>(whole.begin(), whole.begin() + 4), "size 4 bytes, expected 22252"},
+  };
+  for (const Case& c : cases) {
+    WriteBytes(dir / "bad.cfg", c.bytes);
+    const auto before = Snapshot();
+    const CliRun run = Run({"--simulate", "apply", "--from", (dir / "bad.cfg").string()});
+    EXPECT_EQ(run.status, kExitFailure);
+    EXPECT_EQ(run.err,
+              "Info: " + (dir / "bad.cfg").string() + " is an invaild Profile!\n" + c.why + "\n");
+    EXPECT_EQ(mouse.ReportsSent(), 0);
+    EXPECT_EQ(Snapshot(), before);
+  }
 }
 
 TEST_F(DeviceCommandsTest, UsageErrors) {

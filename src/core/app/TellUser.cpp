@@ -88,7 +88,12 @@ Message MessageFor(const Notice& notice, const Localisation& localisation) {
       break;
     case Problem::kDamaged:
       if (task == FileTask::kLoadProfile || task == FileTask::kImportProfile) {
-        return {Box::kStandard, FormatText("%s is an invaild Profile!", path)};
+        // What is wrong follows on a line of its own, so the user can mend it.
+        std::string text = FormatText("%s is an invaild Profile!", path);
+        if (!notice.detail.empty()) {
+          text += "\n" + notice.detail;
+        }
+        return {Box::kStandard, text};
       }
       break;
     case Problem::kInUse:

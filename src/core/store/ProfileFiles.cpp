@@ -4,52 +4,28 @@
 #include <system_error>
 #include <vector>
 
+#include "core/base/Backups.h"
+#include "core/store/ProfileValidation.h"
+
 namespace n63k {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Keeps a profile file that is about to be replaced by defaults, so that a
-// damaged or foreign file can still be recovered by hand.
-void KeepBackup(FileAccess& files, const fs::path& path,
-                std::span<const std::uint8_t> replacement) {
-  fs::path backup = path;
-  backup += ".bak";
-  std::error_code error;
-  if (fs::exists(backup, error)) {
-    return;
-  }
-  std::vector<std::uint8_t> old;
-  if (files.Read(path, old, 1u << 20) != FileError::kNone) {
-    return;
-  }
-  if (old.size() == replacement.size() &&
-      std::memcmp(old.data(), replacement.data(), old.size()) == 0) {
-    return;
-  }
-  // A backup that cannot be written must not stop the repair.
-  static_cast<void>(files.Write(backup, old));
-}
-
-}  // namespace
-
-ProfileFiles::ProfileFiles(fs::path dataFolder, const Localisation& localisation,
-                           FileAccess& files)
+ProfileFiles::ProfileFiles(fs::path dataFolder, const Localisation& localisation, FileAccess& files)
     : dataFolder_(std::move(dataFolder)), localisation_(localisation), files_(files) {}
 
 ProfileLoad ProfileFiles::ReadProfile(const fs::path& path, ProfileRecord& into,
                                       bool reportMissing) {
   std::vector<std::uint8_t> bytes;
-  const FileError error = files_.Read(path, bytes, sizeof(ProfileRecord));
+  // One byte more than a record, so that a long file is seen as damaged.
+  const FileError error = files_.Read(path, bytes, sizeof(ProfileRecord) + 1);
   if (error == FileError::kNone) {
-    ProfileRecord record{};
-    std::memcpy(&record, bytes.data(), bytes.size());
-    if (record.magic != kProfileMagic) {
+    const ProfileCheck check = ValidateProfile(bytes);
+    if (!check.valid()) {
       return {LoadResult::kInvalid,
-              Outcome().Note({FileTask::kLoadProfile, Problem::kDamaged, path, "wrong magic"})};
+              Outcome().Note({FileTask::kLoadProfile, Problem::kDamaged, path, check.description})};
     }
-    into = record;
+    std::memcpy(&into, bytes.data(), sizeof into);
     return {LoadResult::kLoaded, {}};
   }
   Outcome outcome;
@@ -67,7 +43,13 @@ Outcome ProfileFiles::WriteDefaultProfile(const fs::path& path, ProfileRecord& i
   fs::create_directory(dataFolder_ / "Profile", ignored);
   ProfileRecord defaults;
   BuildDefaultProfile(defaults, localisation_.chineseUi);
-  KeepBackup(files_, path, RecordBytes(defaults));
+  // Without its backup a damaged file would be lost for good: then it stays.
+  const BackupResult backup = KeepBackup(path, RecordBytes(defaults));
+  if (backup.outcome == BackupOutcome::kWriteFailed) {
+    Notice notice = FileNotice(FileTask::kWriteDefaultProfile, backup.path, backup.error);
+    notice.detail = "no backup could be kept: " + notice.detail;
+    return Outcome::Failure(std::move(notice));
+  }
   const FileError error = files_.Write(path, RecordBytes(defaults));
   if (error != FileError::kNone) {
     return Outcome::Failure(FileNotice(FileTask::kWriteDefaultProfile, path, error));

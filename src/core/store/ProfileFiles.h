@@ -13,7 +13,7 @@ namespace n63k {
 enum class LoadResult {
   kNotOpened = 0,
   kLoaded = 1,
-  kInvalid = 255,  // read, but not a profile
+  kInvalid = 255,  // read, but not a whole, valid profile
 };
 
 struct [[nodiscard]] ProfileLoad {
@@ -31,8 +31,8 @@ class ProfileFiles {
   const ProfileRecord& Current() const { return current_; }
 
   // Reads a profile file into `into`, which changes only when the file holds a
-  // profile. With `reportMissing`, a missing file is told and replaced on disk
-  // by a default profile (and `into` becomes the defaults).
+  // whole, valid profile (ValidateProfile). With `reportMissing`, a missing file is told and
+  // replaced on disk by a default profile (and `into` becomes the defaults).
   ProfileLoad ReadProfile(const std::filesystem::path& path, ProfileRecord& into,
                           bool reportMissing);
   // The same into the current record.
@@ -41,8 +41,8 @@ class ProfileFiles {
   }
 
   // Writes the default record to `path` and, when written, makes `into` the
-  // defaults. A file there that differs from the defaults is kept first as
-  // "<name>.bak", unless an earlier one is kept already.
+  // defaults. A file there that differs from the defaults is kept first as a
+  // numbered backup (KeepBackup); when that fails the file is left alone.
   Outcome WriteDefaultProfile(const std::filesystem::path& path, ProfileRecord& into);
   Outcome WriteDefaultProfile(const std::filesystem::path& path) {
     return WriteDefaultProfile(path, current_);

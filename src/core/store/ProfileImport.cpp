@@ -3,21 +3,24 @@
 #include <cstring>
 #include <vector>
 
-#include "core/base/Files.h"
+#include "core/store/ProfileValidation.h"
 
 namespace n63k {
 
-std::optional<ProfileRecord> ReadImportedProfile(const std::filesystem::path& path) {
+ImportedProfile ReadImportedProfile(const std::filesystem::path& path, FileAccess& files) {
   std::vector<std::uint8_t> bytes;
-  if (ReadFileBytes(path, bytes, sizeof(ProfileRecord)) != FileError::kNone) {
-    return std::nullopt;
+  const FileError error = files.Read(path, bytes, sizeof(ProfileRecord) + 1);
+  if (error != FileError::kNone) {
+    return {std::nullopt, Outcome::Failure(FileNotice(FileTask::kImportProfile, path, error))};
   }
-  ProfileRecord record{};
-  std::memcpy(&record, bytes.data(), bytes.size());
-  if (bytes.size() < sizeof record.magic || record.magic != kProfileMagic) {
-    return std::nullopt;
+  const ProfileCheck check = ValidateProfile(bytes);
+  if (!check.valid()) {
+    return {std::nullopt, Outcome::Failure({FileTask::kImportProfile, Problem::kDamaged, path,
+                                            check.description})};
   }
-  return record;
+  ProfileRecord record;
+  std::memcpy(&record, bytes.data(), sizeof record);
+  return {record, {}};
 }
 
 }  // namespace n63k

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "core/base/Utf.h"
 #include "core/app/TellUser.h"
+#include "core/base/Utf.h"
 #include "core/store/ProfileFiles.h"
 #include "support/TestFiles.h"
 
@@ -27,13 +27,23 @@ std::vector<std::uint8_t> CurrentBytes(const ProfileFiles& files) {
   return {bytes.begin(), bytes.end()};
 }
 
-// A valid record whose bytes differ from the defaults everywhere it matters.
+// A valid record that differs from the defaults in every group of settings.
 std::vector<std::uint8_t> CustomBytes() {
-  std::vector<std::uint8_t> bytes = DefaultBytes();
-  for (std::size_t i = 4; i < bytes.size(); i += 7) {
-    bytes[i] = static_cast<std::uint8_t>(i);
-  }
-  return bytes;
+  ProfileRecord record;
+  BuildDefaultProfile(record, false);
+  record.buttons[3].functionCode = 40;
+  SetFixedText(record.buttons[3].caption, "Music");
+  const std::int32_t dpi[] = {500, 1000, 7000};
+  std::fill(std::begin(record.dpiLevels), std::end(record.dpiLevels), 0);
+  std::copy(std::begin(dpi), std::end(dpi), record.dpiLevels);
+  record.sensorHeight = 7;
+  record.pollingRate = 4;
+  record.ledMode = 2;
+  record.ledColours[3] = 0x00123456;
+  record.pointerSpeed = 3;
+  record.wheelScrollLines = -1;
+  const auto bytes = RecordBytes(record);
+  return {bytes.begin(), bytes.end()};
 }
 
 class ProfileFilesTest : public ::testing::Test {
@@ -64,45 +74,49 @@ class ProfileFilesTest : public ::testing::Test {
   ProfileFiles files{dir.path(), localisation, SystemFiles()};
 };
 
-TEST_F(ProfileFilesTest, LoadsWhatTheFileHoldsUpToTheRecordSize) {
-  const std::vector<std::uint8_t> custom = CustomBytes();
-  struct Case {
-    const char* name;
-    std::size_t fileSize;
-    LoadResult result;
-  } const cases[] = {
-      {"exact", 22252, LoadResult::kLoaded},
-      {"short", 100, LoadResult::kLoaded},
-      {"long", 30000, LoadResult::kLoaded},
-      {"magic only", 4, LoadResult::kLoaded},
-  };
-  for (const Case& c : cases) {
-    std::vector<std::uint8_t> file(c.fileSize, 0xEE);
-    std::copy_n(custom.begin(), std::min(c.fileSize, custom.size()), file.begin());
-    WriteBytes(ProfilePath(), file);
-    std::vector<std::uint8_t> expected(22252, 0);
-    std::copy_n(file.begin(), std::min(c.fileSize, expected.size()), expected.begin());
-
-    EXPECT_EQ(Load(ProfilePath(), true), c.result) << c.name;
-    EXPECT_EQ(CurrentBytes(files), expected) << c.name;
-  }
+TEST_F(ProfileFilesTest, LoadsAWholeValidRecord) {
+  WriteBytes(ProfilePath(), CustomBytes());
+  EXPECT_EQ(Load(ProfilePath(), true), LoadResult::kLoaded);
+  EXPECT_EQ(CurrentBytes(files), CustomBytes());
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(ProfileFilesTest, RefusesAWrongMagicAndKeepsTheRecord) {
+// Short, long, foreign and damaged files are refused whole: the record in
+// memory and the file stay as they were, and the message says what is wrong.
+TEST_F(ProfileFilesTest, RefusesADamagedFileAndKeepsTheRecord) {
   files.Current().pointerSpeed = 12;
   const std::vector<std::uint8_t> expected = CurrentBytes(files);
-  for (const std::size_t size : {std::size_t{0}, std::size_t{3}, std::size_t{22252}}) {
+  const std::vector<std::uint8_t> custom = CustomBytes();
+  std::vector<std::uint8_t> noLeftClick = custom;
+  noLeftClick[offsetof(ProfileRecord, buttons) + offsetof(ButtonEntry, functionCode)] = 2;
+  struct Case {
+    const char* name;
+    std::vector<std::uint8_t> file;
+    std::string detail;
+  } const cases[] = {
+      {"empty", {}, "size 0 bytes, expected 22252"},
+      {"short", std::vector<std::uint8_t>(custom.begin(), custom.begin() + 11126),
+       "size 11126 bytes, expected 22252"},
+      {"magic only", std::vector<std::uint8_t>(custom.begin(), custom.begin() + 4),
+       "size 4 bytes, expected 22252"},
+      {"long", std::vector<std::uint8_t>(30000, 0x11), "size 22253 bytes, expected 22252"},
+      {"foreign", std::vector<std::uint8_t>(22252, 0x11), ""},
+      {"no left click", noLeftClick, ""},
+  };
+  for (const Case& c : cases) {
     messages.shown.clear();
-    std::vector<std::uint8_t> file(size, 0x11);
-    WriteBytes(ProfilePath(), file);
+    WriteBytes(ProfilePath(), c.file);
 
-    EXPECT_EQ(Load(ProfilePath(), true), LoadResult::kInvalid) << size;
-    EXPECT_EQ(CurrentBytes(files), expected) << size;
+    EXPECT_EQ(Load(ProfilePath(), true), LoadResult::kInvalid) << c.name;
+    EXPECT_EQ(CurrentBytes(files), expected) << c.name;
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, RecordingMessages::Shown::Kind::kStandard);
-    EXPECT_EQ(messages.shown[0].text, ProfilePath().string() + " is an invaild Profile!");
-    EXPECT_EQ(ReadBytes(ProfilePath()), file) << "a refused file is only read";
+    const std::string text = messages.shown[0].text;
+    EXPECT_EQ(text.rfind(ProfilePath().string() + " is an invaild Profile!\n", 0), 0u) << text;
+    if (!c.detail.empty()) {
+      EXPECT_EQ(text.substr(text.find('\n') + 1), c.detail) << c.name;
+    }
+    EXPECT_EQ(ReadBytes(ProfilePath()), c.file) << "a refused file is only read";
   }
 }
 

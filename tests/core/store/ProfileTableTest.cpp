@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "core/base/Utf.h"
 #include "core/app/TellUser.h"
+#include "core/base/Utf.h"
 #include "core/store/ProfileTable.h"
 #include "support/TestFiles.h"
 
@@ -100,7 +100,8 @@ TEST_F(ProfileTableTest, SelectedEntryWhoseFileFailsLosesItsSelection) {
   EXPECT_EQ(ReadBytes(ProfilePath(2)), ProfileBytes(10)) << "replaced by defaults";
   EXPECT_EQ(ReadBytes(dir / "Profile/Profile2.cfg.bak"), damaged) << "and kept";
   EXPECT_EQ(messages.Texts(),
-            std::vector<std::string>{ProfilePath(2).string() + " is an invaild Profile!"});
+            std::vector<std::string>{ProfilePath(2).string() +
+                                     " is an invaild Profile!\nsize 64 bytes, expected 22252"});
 }
 
 TEST_F(ProfileTableTest, SelectedEntryWhoseFileIsMissingGetsDefaults) {
