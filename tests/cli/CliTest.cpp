@@ -90,7 +90,6 @@ TEST_F(DataFolderTest, ProfilesListsTheTable) {
   table[0].selected = 0;
   table[2].selected = 1;
   table[2].macroIds[6] = 0xDEADBEEF;
-  table[4].entryMagic = 0;
   WriteBytes(data / "Profile/ConfigInfo.cfg",
              {reinterpret_cast<const std::uint8_t*>(&table),
               reinterpret_cast<const std::uint8_t*>(&table) + sizeof table});
@@ -108,7 +107,7 @@ TEST_F(DataFolderTest, ProfilesListsTheTable) {
                          "4 valid unselected - macros" +
                          zeros +
                          " 0x00000000\n"
-                         "5 invalid unselected - macros" +
+                         "5 valid unselected - macros" +
                          zeros + " 0x00000000\n");
 }
 

@@ -95,6 +95,16 @@ Message MessageFor(const Notice& notice, const Localisation& localisation) {
         }
         return {Box::kStandard, text};
       }
+      if (task == FileTask::kLoadProfileTable) {
+        return {Box::kStandard,
+                FormatText(chinese ? "配置表 %s 已损坏，已重建（原文件已备份）：当前为配置 1，"
+                                     "按键的宏需重新选择。"
+                                   : "The profile table %s was damaged and has been rebuilt "
+                                     "(the old file is kept as a backup): profile 1 is current "
+                                     "and the buttons' macros must be chosen again.",
+                           path) +
+                    "\n" + notice.detail};
+      }
       break;
     case Problem::kInUse:
       return {Box::kInfo, chinese ? "当前宏正在被使用，不能删除！"

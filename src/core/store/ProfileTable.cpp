@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/Backups.h"
 #include "core/base/TextFormat.h"
 #include "core/base/Utf.h"
 
@@ -35,19 +36,53 @@ fs::path ProfileTable::TablePath() const {
   return dataFolder_ / "Profile" / "ConfigInfo.cfg";
 }
 
+namespace {
+
+// Whether a table read from the file can be trusted: every entry marked
+// valid, each selected flag 0 or 1. The program never writes anything else.
+std::string TableDamage(std::size_t size, const ProfileTableEntries& entries) {
+  if (size != sizeof entries) {
+    return "size " + std::to_string(size) + " bytes, expected " + std::to_string(sizeof entries);
+  }
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].entryMagic != kEntryMagic) {
+      return "entry " + std::to_string(i + 1) + " is not marked valid";
+    }
+    if (entries[i].selected != 0 && entries[i].selected != 1) {
+      return "entry " + std::to_string(i + 1) + " has selection " +
+             std::to_string(entries[i].selected);
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
 Outcome ProfileTable::LoadProfileTable() {
   Outcome outcome;
   std::vector<std::uint8_t> bytes;
-  const FileError error = files_.Read(TablePath(), bytes, sizeof entries_);
+  // One byte more than the table, so that a long file is seen as damaged.
+  const FileError error = files_.Read(TablePath(), bytes, sizeof entries_ + 1);
+  bool rebuild = true;
   if (error == FileError::kNone) {
     std::memset(&entries_, 0, sizeof entries_);
-    std::memcpy(&entries_, bytes.data(), bytes.size());
+    std::memcpy(&entries_, bytes.data(), std::min(bytes.size(), sizeof entries_));
+    const std::string damage = TableDamage(bytes.size(), entries_);
+    rebuild = !damage.empty();
+    if (rebuild) {
+      outcome.Note({FileTask::kLoadProfileTable, Problem::kDamaged, TablePath(), damage});
+    }
   } else {
     outcome.Note(FileNotice(FileTask::kLoadProfileTable, TablePath(), error));
   }
 
   for (int i = 0; i < kProfileCount; ++i) {
     SetFixedText(entries_[static_cast<std::size_t>(i)].filePath, ProfilePath(i).string());
+  }
+  // A missing or damaged table starts again from the defaults, with exactly
+  // one profile selected; a damaged file is kept first.
+  if (rebuild) {
+    outcome.Add(RebuildTable(error == FileError::kNone));
   }
 
   bool found = false;
@@ -107,6 +142,29 @@ ProfileSwitch ProfileTable::SwitchProfile(int entry) {
     pressed_[i] = entries_[i].selected == 1;
   }
   return {true, std::move(load.outcome)};
+}
+
+Outcome ProfileTable::RebuildTable(bool keepOld) {
+  entries_ = DefaultProfileTable();
+  for (int i = 0; i < kProfileCount; ++i) {
+    SetFixedText(entries_[static_cast<std::size_t>(i)].filePath, ProfilePath(i).string());
+  }
+  const std::span<const std::uint8_t> bytes{reinterpret_cast<const std::uint8_t*>(&entries_),
+                                            sizeof entries_};
+  if (keepOld) {
+    const BackupResult backup = KeepBackup(TablePath(), bytes);
+    if (backup.outcome == BackupOutcome::kWriteFailed ||
+        backup.outcome == BackupOutcome::kUnreadable) {
+      // The damaged file stays; the rebuilt table lives in memory until the
+      // next successful write to the mouse.
+      return {};
+    }
+  }
+  const FileError error = files_.Write(TablePath(), bytes);
+  if (error != FileError::kNone) {
+    return Outcome::Failure(FileNotice(FileTask::kSaveProfileTable, TablePath(), error));
+  }
+  return {};
 }
 
 Outcome ProfileTable::SaveCurrentProfile() {

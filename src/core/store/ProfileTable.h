@@ -52,7 +52,9 @@ class ProfileTable {
   ProfileTable(std::filesystem::path dataFolder, ProfileFiles& profiles, ButtonMacroIds& macroIds,
                FileAccess& files);
 
-  // Reads "ConfigInfo.cfg", chooses the current profile and loads it. The
+  // Reads "ConfigInfo.cfg", chooses the current profile and loads it. A
+  // missing, short or damaged table is rebuilt from the defaults (after a
+  // backup of a damaged one), with profile 1 selected and no macros. The
   // caller copies the current entry's macros into ButtonMacroIds when it is
   // ready for them (UseCurrentMacroIds).
   Outcome LoadProfileTable();
@@ -75,6 +77,8 @@ class ProfileTable {
   const std::array<bool, kProfileCount>& ProfileButtons() const { return pressed_; }
 
  private:
+  Outcome RebuildTable(bool keepOld);
+
   std::filesystem::path dataFolder_;
   ProfileFiles& profiles_;
   ButtonMacroIds& macroIds_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 
 #include "core/app/TellUser.h"
 #include "core/base/Utf.h"
@@ -116,36 +117,62 @@ TEST_F(ProfileTableTest, SelectedEntryWhoseFileIsMissingGetsDefaults) {
                                      ProfilePath(1).string() + " path?"});
 }
 
-TEST_F(ProfileTableTest, TableOfZerosOrMissingTableFallsBackToProfileOne) {
-  for (const bool missing : {false, true}) {
-    messages.shown.clear();
-    if (missing) {
-      std::filesystem::remove(TablePath());
-    } else {
-      WriteTable(ProfileTableEntries{});
+// A table the program did not write is rebuilt whole, with exactly one
+// profile selected; the damaged file is kept.
+TEST_F(ProfileTableTest, MissingShortOrDamagedTableIsRebuiltWithProfileOne) {
+  ProfileTableEntries twoInvalid = Selecting({2});
+  twoInvalid[4].entryMagic = 0;
+  ProfileTableEntries oddSelection = Selecting({3});
+  oddSelection[1].selected = 7;
+  std::vector<std::uint8_t> shortTable = TableBytes(Selecting({3}));
+  shortTable.resize(1600);
+  std::vector<std::uint8_t> longTable = TableBytes(Selecting({3}));
+  longTable.push_back(0);
+  struct Case {
+    const char* name;
+    std::optional<std::vector<std::uint8_t>> file;  // none: missing
+    std::string message;
+  } const cases[] = {
+      {"missing", std::nullopt, "/Profile/ConfigInfo.cfg path?"},
+      {"empty", std::vector<std::uint8_t>{}, "size 0 bytes, expected 8000"},
+      {"zeros", std::vector<std::uint8_t>(8000, 0), "entry 1 is not marked valid"},
+      {"short", shortTable, "size 1600 bytes, expected 8000"},
+      {"long", longTable, "size 8001 bytes, expected 8000"},
+      {"an invalid entry", TableBytes(twoInvalid), "entry 5 is not marked valid"},
+      {"an odd selection", TableBytes(oddSelection), "entry 2 has selection 7"},
+  };
+  for (const Case& c : cases) {
+    TempDir fresh;
+    const std::filesystem::path tableFile = fresh / "Profile/ConfigInfo.cfg";
+    for (int i = 1; i <= kProfileCount; ++i) {
+      WriteBytes(fresh / ("Profile/Profile" + std::to_string(i) + ".cfg"), ProfileBytes(i));
     }
-    ProfileTable fresh{dir.path(), files, macroIds, SystemFiles()};
-    Told(fresh.LoadProfileTable());
-    EXPECT_EQ(fresh.CurrentIndex(), 0);
-    EXPECT_EQ(CurrentSpeed(), 1);
-    EXPECT_EQ(fresh.Entries()[0].selected, 1);
-    EXPECT_EQ(fresh.Entries()[0].entryMagic, 0u) << "the mark is not repaired";
-    EXPECT_EQ(fresh.ProfileButtons(), (std::array<bool, 5>{})) << "no button without a valid mark";
-    const std::vector<std::string> expected =
-        missing ? std::vector<std::string>{"Failed to open file, check whether there is a " +
-                                           TablePath().string() + " path?"}
-                : std::vector<std::string>{};
-    EXPECT_EQ(messages.Texts(), expected);
-  }
-}
+    if (c.file) {
+      WriteBytes(tableFile, *c.file);
+    }
+    messages.shown.clear();
+    ProfileFiles profiles{fresh.path(), localisation, SystemFiles()};
+    ProfileTable loaded{fresh.path(), profiles, macroIds, SystemFiles()};
+    ASSERT_TRUE(Told(loaded.LoadProfileTable())) << c.name;
 
-TEST_F(ProfileTableTest, ShortTableIsReadAsFarAsItGoes) {
-  std::vector<std::uint8_t> bytes = TableBytes(Selecting({0}));
-  bytes.resize(1600);
-  WriteBytes(TablePath(), bytes);
-  Told(table.LoadProfileTable());
-  EXPECT_EQ(table.CurrentIndex(), 0);
-  EXPECT_EQ(table.Entries()[1].entryMagic, 0u);
+    EXPECT_EQ(loaded.CurrentIndex(), 0) << c.name;
+    EXPECT_EQ(profiles.Current().pointerSpeed, 1) << c.name;
+    EXPECT_EQ(loaded.ProfileButtons(), (std::array<bool, 5>{true, false, false, false, false}))
+        << c.name;
+    ASSERT_EQ(messages.shown.size(), 1u) << c.name;
+    const std::string& text = messages.shown[0].text;
+    EXPECT_EQ(text.substr(text.size() - std::min(text.size(), c.message.size())), c.message)
+        << text;
+    ProfileTableEntries expected = DefaultProfileTable();
+    for (int i = 0; i < kProfileCount; ++i) {
+      SetFixedText(expected[static_cast<std::size_t>(i)].filePath,
+                   (fresh / ("Profile/Profile" + std::to_string(i + 1) + ".cfg")).string());
+    }
+    EXPECT_EQ(ReadBytes(tableFile), TableBytes(expected)) << c.name;
+    if (c.file) {
+      EXPECT_EQ(ReadBytes(fresh / "Profile/ConfigInfo.cfg.bak"), *c.file) << c.name;
+    }
+  }
 }
 
 TEST_F(ProfileTableTest, StoredPathsAreIgnored) {
