@@ -10,6 +10,7 @@
 #include "core/app/TellUser.h"
 #include "core/device/SyncWorker.h"
 #include "core/store/ProfileImport.h"
+#include "core/store/ProfileValidation.h"
 
 namespace n63k::cli {
 namespace {
@@ -73,6 +74,18 @@ int Apply(Context& context, const ApplyOptions& options) {
     return kExitFailure;
   }
   ProgramState& state = context.State();
+  // Only a profile the user has, checked whole, ever reaches the mouse.
+  if (!options.from && !state.profileTable().CurrentIsStored()) {
+    context.err << "n63kctl: the current profile could be neither read nor created; nothing "
+                   "was sent\n";
+    return kExitFailure;
+  }
+  if (const ProfileCheck check = ValidateProfile(RecordBytes(state.profileFiles().Current()));
+      !check.valid()) {
+    context.err << "n63kctl: the current profile is not valid (" << check.description
+                << "); nothing was sent\n";
+    return kExitFailure;
+  }
   CliDevice device(context, options.trace);
   if (!device.Open()) {
     return kExitFailure;

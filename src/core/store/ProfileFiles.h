@@ -28,6 +28,8 @@ class ProfileFiles {
                FileAccess& files);
 
   ProfileRecord& Current() { return current_; }
+  // Whether default captions are built in Chinese.
+  bool chineseUi() const { return localisation_.chineseUi; }
   const ProfileRecord& Current() const { return current_; }
 
   // Reads a profile file into `into`, which changes only when the file holds a

@@ -86,6 +86,8 @@ Outcome ProfileTable::LoadProfileTable() {
   }
 
   bool found = false;
+  bool firstTried = false;
+  bool firstWritten = false;
   for (int i = 0; i < kProfileCount && !found; ++i) {
     ProfileTableEntry& entry = entries_[static_cast<std::size_t>(i)];
     if (entry.entryMagic != kEntryMagic || entry.selected == 0) {
@@ -98,14 +100,34 @@ Outcome ProfileTable::LoadProfileTable() {
       found = true;
     } else {
       entry.selected = 0;
-      outcome.Add(profiles_.WriteDefaultProfile(ProfilePath(i)));
+      Outcome written = profiles_.WriteDefaultProfile(ProfilePath(i));
+      if (i == 0) {
+        firstTried = true;
+        firstWritten = written.ok();
+      }
+      outcome.Add(std::move(written));
     }
   }
+  currentStored_ = true;
   if (!found) {
-    ProfileLoad load = profiles_.LoadProfile(ProfilePath(0), false);
-    outcome.Add(std::move(load.outcome));
-    if (load.result != LoadResult::kLoaded) {
-      outcome.Add(profiles_.WriteDefaultProfile(ProfilePath(0)));
+    if (!firstTried) {
+      ProfileLoad load = profiles_.LoadProfile(ProfilePath(0), false);
+      outcome.Add(std::move(load.outcome));
+      firstWritten = load.result == LoadResult::kLoaded;
+      if (!firstWritten) {
+        Outcome written = profiles_.WriteDefaultProfile(ProfilePath(0));
+        firstWritten = written.ok();
+        outcome.Add(std::move(written));
+      }
+    }
+    // A profile that can be neither read nor created: the program still runs,
+    // on defaults that live in memory only, and says so.
+    if (!firstWritten) {
+      BuildDefaultProfile(profiles_.Current(), profiles_.chineseUi());
+      currentStored_ = false;
+      outcome.Note({FileTask::kLoadProfile, Problem::kFailed, ProfilePath(0),
+                    "it can be neither read nor created, so the default settings are used and "
+                    "will not be saved"});
     }
     entries_[0].selected = 1;
     current_ = 0;
@@ -133,6 +155,7 @@ ProfileSwitch ProfileTable::SwitchProfile(int entry) {
   }
   profiles_.Current() = record;
   current_ = entry;
+  currentStored_ = true;
   UseCurrentMacroIds();
   for (ProfileTableEntry& e : entries_) {
     e.selected = 0;

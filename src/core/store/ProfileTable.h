@@ -70,6 +70,9 @@ class ProfileTable {
   Outcome SaveCurrentProfile();
 
   int CurrentIndex() const { return current_; }
+  // False while the current record is the defaults in memory, because its
+  // file could be neither read nor created.
+  bool CurrentIsStored() const { return currentStored_; }
   std::filesystem::path ProfilePath(int entry) const;
   std::filesystem::path TablePath() const;
   const ProfileTableEntries& Entries() const { return entries_; }
@@ -85,6 +88,7 @@ class ProfileTable {
   FileAccess& files_;
   ProfileTableEntries entries_{};
   int current_ = 0;
+  bool currentStored_ = true;
   std::array<bool, kProfileCount> pressed_{};
 };
 
