@@ -54,6 +54,9 @@ struct ApplyOptions {
 // Picks the record to write as the window program would: a profile switch or
 // an import replaces the current one first.
 bool ChooseRecord(Context& context, const ApplyOptions& options) {
+  if (!context.LoadData()) {
+    return false;
+  }
   ProgramState& state = context.State();
   if (options.profile && !context.SwitchProfile(*options.profile)) {
     return false;

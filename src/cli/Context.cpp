@@ -1,16 +1,35 @@
 #include "cli/Context.h"
 
+#include "core/app/Provisioning.h"
+
 namespace n63k::cli {
 
-ProgramState& Context::State() {
-  if (!state_) {
-    Folders folders = DefaultFolders(system_);
-    if (!dataFolder.empty()) {
-      folders.data = dataFolder;
-    }
-    state_ = std::make_unique<ProgramState>(std::move(folders), messages_, clock());
-    state_->LoadStoredSettings();
+bool Context::LoadData() {
+  if (state_) {
+    return true;
   }
+  Folders folders = DefaultFolders(system_);
+  if (!dataFolder.empty()) {
+    folders.data = dataFolder;
+  }
+  state_ = std::make_unique<ProgramState>(folders, messages_, clock());
+  ProvisionDataFolder(folders, state_->files());
+  lock_ = std::make_unique<FolderLock>(folders.data, clock());
+  if (lock_->status() == FolderLock::Status::kBusy) {
+    state_->Tell(Outcome::Failure({FileTask::kLockDataFolder, Problem::kBusy, folders.data, {}}));
+    state_.reset();
+    return false;
+  }
+  // A folder that cannot hold the lock file cannot be written either: reading
+  // it needs no lock.
+  if (lock_->held()) {
+    RemoveStaleTemporaries(folders);
+  }
+  state_->LoadStoredSettings();
+  return true;
+}
+
+ProgramState& Context::State() {
   return *state_;
 }
 

@@ -7,6 +7,7 @@
 #include "cli/StreamMessages.h"
 #include "core/app/ProgramState.h"
 #include "core/base/Clock.h"
+#include "core/base/FolderLock.h"
 #include "core/device/HidTransport.h"
 #include "core/device/PointerSettings.h"
 #include "core/device/SimulatedMouse.h"
@@ -45,7 +46,13 @@ class Context {
   // When the command started, on `clock()`.
   std::uint64_t StartMs() const { return startMs_; }
 
-  // Provisions and loads the data folder on the first call.
+  // On the first call: provisions the data folder, takes its lock for the
+  // rest of the command (so two programs never interleave their changes),
+  // removes what killed writes left, and loads the settings as the window
+  // program does. False, after telling why, when another program keeps the
+  // folder locked.
+  bool LoadData();
+  // The settings; LoadData() first.
   ProgramState& State();
   // The program folder, where the running n63kctl is.
   std::filesystem::path ProgramFolder() const { return system_.ExecutableFolder(); }
@@ -57,6 +64,7 @@ class Context {
   LinuxSystemPaths system_;
   StreamMessages messages_;
   SystemClock clock_;
+  std::unique_ptr<FolderLock> lock_;
   std::unique_ptr<ProgramState> state_;
   std::uint64_t startMs_;
 };

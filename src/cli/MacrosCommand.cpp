@@ -71,6 +71,10 @@ void AddMacrosCommand(CLI::App& app, Context& context, int& status) {
   auto encode = std::make_shared<std::optional<std::uint32_t>>();
   command->add_option("--encode", *encode, "Macro identifier, 0x-prefixed hexadecimal or decimal");
   command->callback([&context, &status, encode] {
+    if (!context.LoadData()) {
+      status = kExitFailure;
+      return;
+    }
     const MacroTable& table = context.State().macroTable();
     if (!encode->has_value()) {
       PrintMacros(context.out, table);

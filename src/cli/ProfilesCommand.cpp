@@ -7,6 +7,10 @@ namespace n63k::cli {
 void AddProfilesCommand(CLI::App& app, Context& context, int& status) {
   auto* command = app.add_subcommand("profiles", "List the five profiles of the profile table");
   command->callback([&context, &status] {
+    if (!context.LoadData()) {
+      status = kExitFailure;
+      return;
+    }
     ProfileTable& table = context.State().profileTable();
     for (int i = 0; i < kProfileCount; ++i) {
       const ProfileTableEntry& entry = table.Entries()[static_cast<std::size_t>(i)];

@@ -58,6 +58,10 @@ void AddShowCommand(CLI::App& app, Context& context, int& status) {
   auto profile = std::make_shared<std::optional<int>>();
   command->add_option("--profile", *profile, "Profile number")->check(CLI::Range(1, kProfileCount));
   command->callback([&context, &status, profile] {
+    if (!context.LoadData()) {
+      status = kExitFailure;
+      return;
+    }
     ProgramState& state = context.State();
     ProfileTable& table = state.profileTable();
     if (profile->has_value() && !context.SwitchProfile(**profile)) {

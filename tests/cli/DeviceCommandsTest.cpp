@@ -67,13 +67,7 @@ class DeviceCommandsTest : public ::testing::Test {
 
   // Every file of the data folder with its bytes.
   std::map<std::string, std::vector<std::uint8_t>> Snapshot() const {
-    std::map<std::string, std::vector<std::uint8_t>> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(data)) {
-      if (entry.is_regular_file()) {
-        files[entry.path().string()] = ReadBytes(entry.path());
-      }
-    }
-    return files;
+    return test::FolderContents(data);
   }
 
   // A profile file other than the defaults, to import.

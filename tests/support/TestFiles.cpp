@@ -10,6 +10,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "core/base/FolderLock.h"
+
 namespace n63k::test {
 
 TempDir::TempDir() {
@@ -25,6 +27,17 @@ TempDir::~TempDir() {
   std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add, ignored);
   std::filesystem::remove_all(path_, ignored);
+}
+
+std::map<std::string, std::vector<std::uint8_t>> FolderContents(
+    const std::filesystem::path& folder) {
+  std::map<std::string, std::vector<std::uint8_t>> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file() && entry.path().filename() != FolderLock::kFileName) {
+      files[std::filesystem::relative(entry.path(), folder).string()] = ReadBytes(entry.path());
+    }
+  }
+  return files;
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {

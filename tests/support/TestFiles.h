@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,10 @@ class TempDir {
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+// Every file under `folder` (by path relative to it) with its bytes, but the
+// data folder's lock file, which stays once any writer has run.
+std::map<std::string, std::vector<std::uint8_t>> FolderContents(
+    const std::filesystem::path& folder);
 // The same for text files, byte for byte.
 std::string ReadText(const std::filesystem::path& path);
 void WriteText(const std::filesystem::path& path, std::string_view text);

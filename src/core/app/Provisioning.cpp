@@ -1,5 +1,7 @@
 #include "core/app/Provisioning.h"
 
+#include <map>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -29,6 +31,17 @@ void ProvisionDataFolder(const Folders& folders, FileAccess& files) {
     if (files.Read(folders.program / file, bytes, kLargestDataFile) == FileError::kNone) {
       static_cast<void>(files.Write(target, bytes));
     }
+  }
+}
+
+void RemoveStaleTemporaries(const Folders& folders) {
+  std::map<fs::path, std::vector<std::string>> namesByFolder;
+  for (const std::string_view file : kDataFiles) {
+    const fs::path path = folders.data / file;
+    namesByFolder[path.parent_path()].push_back(path.filename().string());
+  }
+  for (const auto& [folder, names] : namesByFolder) {
+    RemoveStaleTemporaryFiles(folder, names);
   }
 }
 

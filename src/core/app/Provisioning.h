@@ -12,4 +12,9 @@ namespace n63k {
 // and its loader tells that.
 void ProvisionDataFolder(const Folders& folders, FileAccess& files);
 
+// Removes what a write that was killed halfway left of our data files (their
+// temporary files). Only while holding the data folder's lock, so that no
+// write in progress loses its file.
+void RemoveStaleTemporaries(const Folders& folders);
+
 }  // namespace n63k

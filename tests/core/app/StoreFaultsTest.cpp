@@ -22,17 +22,6 @@ using test::FaultyFiles;
 
 constexpr std::uint32_t kMacroId = 0x15000001;
 
-// Every file under `folder` with its bytes.
-std::map<std::string, std::vector<std::uint8_t>> Tree(const fs::path& folder) {
-  std::map<std::string, std::vector<std::uint8_t>> files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    if (entry.is_regular_file()) {
-      files[fs::relative(entry.path(), folder).string()] = test::ReadBytes(entry.path());
-    }
-  }
-  return files;
-}
-
 struct StoreCase {
   const char* name;
   FaultyFiles::Fault fault;
@@ -73,7 +62,7 @@ TEST_P(StoreFaultsTest, ReportsTheFailureAndLeavesTheFilesAsTheyWere) {
       {FileError::kNotFound, Problem::kMissing, "no such file or folder"},  // not a folder
   };
   for (const Error& e : errors) {
-    const auto before = Tree(data());
+    const auto before = test::FolderContents(data());
     files_.Inject(c.fault, c.file, e.error);
     const Outcome outcome = c.operation(*state_);
     files_.Inject(FaultyFiles::Fault::kNone, "", FileError::kNone);
@@ -84,7 +73,7 @@ TEST_P(StoreFaultsTest, ReportsTheFailureAndLeavesTheFilesAsTheyWere) {
     EXPECT_EQ(failure.path.filename(), c.file) << c.name;
     EXPECT_EQ(failure.problem, e.problem) << c.name;
     EXPECT_EQ(failure.detail, e.detail) << c.name;
-    EXPECT_EQ(Tree(data()), before) << c.name << ": " << e.detail;
+    EXPECT_EQ(test::FolderContents(data()), before) << c.name << ": " << e.detail;
 
     messages_.shown.clear();
     state_->Tell(outcome);
