@@ -16,6 +16,9 @@ bool Context::LoadData() {
   ProvisionDataFolder(folders, state_->files());
   lock_ = std::make_unique<FolderLock>(folders.data, clock());
   if (lock_->status() == FolderLock::Status::kBusy) {
+    // The interface language is not loaded yet; the command line speaks
+    // English then.
+    state_->localisation().chineseUi = false;
     state_->Tell(Outcome::Failure({FileTask::kLockDataFolder, Problem::kBusy, folders.data, {}}));
     state_.reset();
     return false;
