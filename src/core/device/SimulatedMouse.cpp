@@ -27,14 +27,14 @@ OpenResult SimulatedMouse::Open() {
 }
 
 bool SimulatedMouse::TakeReport() {
-  ++reportsSent_;
-  if (unplugAt_ && reportsSent_ >= *unplugAt_) {
+  const int sent = ++reportsSent_;
+  if (unplugAt_ && sent >= *unplugAt_) {
     unplugged_ = true;
   }
   if (!Present()) {
     return false;
   }
-  return std::find(refused_.begin(), refused_.end(), reportsSent_) == refused_.end();
+  return std::find(refused_.begin(), refused_.end(), sent) == refused_.end();
 }
 
 void SimulatedMouse::StartBlock(Command command, std::uint8_t index, std::size_t reports) {
@@ -156,7 +156,7 @@ WriteResult SimulatedMouse::WriteOutputReport(std::span<const std::uint8_t> fram
   if (block_.size() == blockReports_ * kChunkBytes) {
     FinishBlock();
   }
-  const auto pending = pending_.find(reportsSent_);
+  const auto pending = pending_.find(reportsSent_.load());
   if (pending != pending_.end()) {
     pendingDoneAtMs_ = clock_.NowMs() + pending->second;
     return WriteResult::kPending;

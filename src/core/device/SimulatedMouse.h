@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -58,7 +59,8 @@ class SimulatedMouse final : public HidTransport {
   void AnswerVersionWith(std::uint8_t command) { versionCommand_ = command; }
 
   const Memory& memory() const { return memory_; }
-  int ReportsSent() const { return reportsSent_; }
+  // Safe to ask from another thread while a write runs.
+  int ReportsSent() const { return reportsSent_.load(); }
   // What the mouse holds, one setting a line.
   void Print(std::ostream& out) const;
 
@@ -85,7 +87,7 @@ class SimulatedMouse final : public HidTransport {
   Memory memory_;
   bool open_ = false;
   bool unplugged_ = false;
-  int reportsSent_ = 0;
+  std::atomic<int> reportsSent_{0};
   std::vector<int> refused_;
   std::map<int, std::uint32_t> pending_;
   std::optional<int> unplugAt_;
