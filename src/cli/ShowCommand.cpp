@@ -64,7 +64,8 @@ void AddShowCommand(CLI::App& app, Context& context, int& status) {
     }
     ProgramState& state = context.State();
     ProfileTable& table = state.profileTable();
-    if (profile->has_value() && !context.SwitchProfile(**profile)) {
+    const int number = profile->value_or(context.profile);
+    if (number != 0 && !context.SwitchProfile(number)) {
       status = kExitFailure;
       return;
     }
