@@ -117,7 +117,7 @@ void AddSetDpi(CLI::App& set, Context& context, int& status) {
       "750, 1000, 1250, 1500, 2000, 2500, 3000, 3250, 3500, 4000, 5000, 6000, 7000; "
       "stored ascending");
   auto list = std::make_shared<std::string>();
-  command->add_option("V[,V...]", *list, "The DPI values, separated by commas")->required();
+  command->add_option("VALUES", *list, "The DPI values, separated by commas")->required();
   command->callback([&context, &status, list] {
     EditProfile(context, status, [&](ProgramState& state) {
       const std::optional<std::vector<std::int32_t>> values = ParseDpiList(*list);

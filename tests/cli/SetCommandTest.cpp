@@ -29,7 +29,7 @@ class QuietPointerSettings final : public PointerSettings {
 };
 
 // Key-matrix position of each slot.
-constexpr int kMatrixPosition[] = {0, 2, 1, 5, 4, 14, 15};
+constexpr std::size_t kMatrixPosition[] = {0, 2, 1, 5, 4, 14, 15};
 
 // A default data folder with one stored macro, 0x15000042 "jump", and a
 // simulated mouse to apply to.
@@ -78,8 +78,8 @@ TEST_F(SetCommandTest, EachFunctionFormIsStoredAndReachesTheMouse) {
       {"back", "keys:ctrl+c", 4, 5, "Ctrl + C", 0x00060100},
       {"back", "keys:shift", 4, 5, "LShift", 0x00E10000},
       {"back", "keys:ctrl+alt+(+)", 4, 5, "Ctrl + Alt + (+)", 0x00570500},
-      {"forward", "macro:0x15000042", 3, 6, "jump", 0x01010009},
-      {"forward", "macro:jump", 3, 6, "jump", 0x01010009},
+      {"forward", "macro:0x15000042", 3, 6, "jump", 0x02010009},
+      {"forward", "macro:jump", 3, 6, "jump", 0x02010009},
       {"wheel-up", "program:/usr/bin/true", 5, 19, "/usr/bin/true", 0x00010004},
       {"wheel-down", "folder:/tmp", 6, 19, "/tmp", 0x00020004},
       {"middle", "disable", 1, 121, "Disable key", 0x00000007},
