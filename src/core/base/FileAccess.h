@@ -18,11 +18,11 @@ class FileAccess {
  public:
   virtual ~FileAccess() = default;
   // As ReadFileBytes.
-  virtual FileError Read(const std::filesystem::path& path, std::vector<std::uint8_t>& out,
-                         std::size_t maxBytes) = 0;
+  [[nodiscard]] virtual FileError Read(const std::filesystem::path& path,
+                                       std::vector<std::uint8_t>& out, std::size_t maxBytes) = 0;
   // As WriteFileAtomic: the whole file or nothing.
-  virtual FileError Write(const std::filesystem::path& path,
-                          std::span<const std::uint8_t> bytes) = 0;
+  [[nodiscard]] virtual FileError Write(const std::filesystem::path& path,
+                                        std::span<const std::uint8_t> bytes) = 0;
 };
 
 // The system's files.

@@ -18,6 +18,9 @@ namespace fs = std::filesystem;
 // As many links as the system itself follows before it gives up with ELOOP.
 constexpr int kMaxLinkHops = 40;
 constexpr std::size_t kTemporarySuffix = 6;  // the XXXXXX of mkostemp
+// What our temporary files carry before the XXXXXX, so that the clean-up
+// tells them from a user's own "Macro.cfg.backup".
+constexpr std::string_view kTemporaryMark = ".n63k-";
 
 ssize_t ReadRetrying(int fd, std::uint8_t* data, std::size_t size) {
   ssize_t n = 0;
@@ -114,14 +117,28 @@ bool IsTemplateCharacter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
+bool IsDataName(std::string_view name, std::span<const std::string> dataNames) {
+  return std::find(dataNames.begin(), dataNames.end(), name) != dataNames.end();
+}
+
+// "NAME.n63k-XXXXXX", or "NAME.XXXXXX" as earlier versions named them. Of
+// the latter, six lower-case letters are far likelier a word the user chose
+// ("backup") than what mkostemp made, so such a name is left alone.
 bool IsTemporaryName(std::string_view name, std::span<const std::string> dataNames) {
   if (name.size() < kTemporarySuffix + 2) {
     return false;
   }
-  const std::size_t dot = name.size() - kTemporarySuffix - 1;
-  const std::string_view suffix = name.substr(dot + 1);
-  return name[dot] == '.' && std::all_of(suffix.begin(), suffix.end(), IsTemplateCharacter) &&
-         std::find(dataNames.begin(), dataNames.end(), name.substr(0, dot)) != dataNames.end();
+  const std::string_view suffix = name.substr(name.size() - kTemporarySuffix);
+  if (!std::all_of(suffix.begin(), suffix.end(), IsTemplateCharacter)) {
+    return false;
+  }
+  const std::string_view rest = name.substr(0, name.size() - kTemporarySuffix);
+  if (rest.size() > kTemporaryMark.size() && rest.ends_with(kTemporaryMark)) {
+    return IsDataName(rest.substr(0, rest.size() - kTemporaryMark.size()), dataNames);
+  }
+  const bool word =
+      std::all_of(suffix.begin(), suffix.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+  return !word && rest.ends_with('.') && IsDataName(rest.substr(0, rest.size() - 1), dataNames);
 }
 
 }  // namespace
@@ -187,7 +204,7 @@ FileError WriteFileAtomic(const fs::path& path, std::span<const std::uint8_t> by
     mode = info.st_mode & 07777;
   }
   // Beside the target, so the rename stays within one file system.
-  std::string temp = target.string() + ".XXXXXX";
+  std::string temp = target.string() + std::string(kTemporaryMark) + "XXXXXX";
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) {
     return FileErrorOf(errno);

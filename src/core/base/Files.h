@@ -27,12 +27,13 @@ FileError FileErrorOf(int error);
 // `out`, resized to what was read; after a successful read `out.data()` is
 // never null, even for an empty file. Anything else is refused at once with
 // kNotRegular, without waiting for a writer or a device.
-FileError ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& out,
-                        std::size_t maxBytes);
+[[nodiscard]] FileError ReadFileBytes(const std::filesystem::path& path,
+                                      std::vector<std::uint8_t>& out, std::size_t maxBytes);
 
 // The same, and `longer` tells whether the file holds more than `maxBytes`.
-FileError ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& out,
-                        std::size_t maxBytes, bool& longer);
+[[nodiscard]] FileError ReadFileBytes(const std::filesystem::path& path,
+                                      std::vector<std::uint8_t>& out, std::size_t maxBytes,
+                                      bool& longer);
 
 // Writes a whole file or nothing: the bytes go to a temporary file
 // "NAME.XXXXXX" beside the target, are flushed to disk, and then replace the
@@ -40,7 +41,8 @@ FileError ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint
 // (created when the link dangles) and stays a link; an existing target keeps
 // its mode, a new one gets 0644. A target that exists but may not be written
 // is reported as access denied, one that is not a regular file as kNotRegular.
-FileError WriteFileAtomic(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+[[nodiscard]] FileError WriteFileAtomic(const std::filesystem::path& path,
+                                        std::span<const std::uint8_t> bytes);
 
 // Removes the temporary files "NAME.XXXXXX" that a write of one of `names`
 // left in `folder` when it was cut short; nothing else. Run it while no write

@@ -27,7 +27,8 @@ int GetProfileInt(const std::filesystem::path& file, std::string_view section, s
 // its section, a missing section at the end of the file, and a missing file is
 // created. Every other line stays as it was. The file is written whole or not
 // at all, and not at all when its text would not change.
-FileError WriteProfileString(const std::filesystem::path& file, std::string_view section,
-                             std::string_view key, std::string_view value);
+[[nodiscard]] FileError WriteProfileString(const std::filesystem::path& file,
+                                           std::string_view section, std::string_view key,
+                                           std::string_view value);
 
 }  // namespace n63k

@@ -28,8 +28,7 @@ int FromLittleEndian(const std::array<std::uint8_t, kLanguageNumberBytes>& bytes
 
 }  // namespace
 
-InterfaceLanguage::InterfaceLanguage(Folders folders, Localisation& localisation,
-                                     FileAccess& files)
+InterfaceLanguage::InterfaceLanguage(Folders folders, Localisation& localisation, FileAccess& files)
     : folders_(std::move(folders)), localisation_(localisation), files_(files) {}
 
 std::filesystem::path InterfaceLanguage::LanguageNumberPath() const {
@@ -46,10 +45,11 @@ LanguageNumber InterfaceLanguage::StartUp() {
   const int installed = chinese ? kLanguageChinese : kLanguageEnglish;
   LoadTexts(*FindLanguage(installed));
   flagLanguage_ = installed;
-  // The external flasher reads the installation language from here; a failed
-  // write is not reported.
-  WriteProfileString(folders_.program / "FWUpdate" / "Config.ini", "Language", "Type",
-                     chinese ? "1" : "0");
+  // The external flasher reads the installation language from here. An
+  // installed program folder is read-only to the user, so a failed write is
+  // expected and not reported.
+  static_cast<void>(WriteProfileString(folders_.program / "FWUpdate" / "Config.ini", "Language",
+                                       "Type", chinese ? "1" : "0"));
 
   return ReadLanguageNumber();
 }

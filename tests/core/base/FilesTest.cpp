@@ -257,15 +257,18 @@ TEST(Files, StaleTemporaryFilesOfTheGivenNamesAreRemovedAndNothingElse) {
   TempDir dir;
   const std::string names[] = {"Macro.cfg", "Sts.cfg"};
   // A leftover made the way a write makes its temporary file.
-  std::string made = (dir / "Macro.cfg.XXXXXX").string();
+  std::string made = (dir / "Macro.cfg.n63k-XXXXXX").string();
   const int fd = ::mkostemp(made.data(), O_CLOEXEC);
   ASSERT_GE(fd, 0);
   ::close(fd);
-  const std::string leftovers[] = {fs::path(made).filename().string(), "Sts.cfg.a0Z9bY"};
+  // Earlier versions left "NAME.XXXXXX".
+  const std::string leftovers[] = {fs::path(made).filename().string(), "Sts.cfg.a0Z9bY",
+                                   "Sts.cfg.n63k-zzzzzz"};
   const std::string kept[] = {
       "Macro.cfg",         "Macro.cfg.bak",    "Macro.cfg.bak.2",  "Macro.cfg.Ab12Z",
       "Macro.cfg.Ab12Z9x", "Macro.cfg.Ab-2Z9", "Other.cfg.Ab12Z9", "Macro.cfgXAb12Z9",
-      ".Ab12Z9",           "Sts.cfg.",
+      ".Ab12Z9",           "Sts.cfg.",         "Macro.cfg.backup", "Sts.cfg.n63k-Ab1",
+      "x.n63k-Ab12Z9",
   };
   for (const std::string& name : leftovers) {
     WriteBytes(dir / name, {1});
@@ -276,7 +279,7 @@ TEST(Files, StaleTemporaryFilesOfTheGivenNamesAreRemovedAndNothingElse) {
   fs::create_directory(dir / "Macro.cfg.Dir123");
   fs::create_symlink("Macro.cfg", dir / "Macro.cfg.Lnk123");
 
-  EXPECT_EQ(RemoveStaleTemporaryFiles(dir.path(), names), 2);
+  EXPECT_EQ(RemoveStaleTemporaryFiles(dir.path(), names), 3);
 
   std::set<std::string> expected(std::begin(kept), std::end(kept));
   expected.insert({"Macro.cfg.Dir123", "Macro.cfg.Lnk123"});
