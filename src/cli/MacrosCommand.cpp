@@ -5,6 +5,7 @@
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "cli/Format.h"
+#include "cli/JsonOutput.h"
 #include "core/base/Utf.h"
 #include "core/buttons/KeyNames.h"
 #include "core/macro/MacroEncoder.h"
@@ -54,6 +55,40 @@ void PrintMacros(std::ostream& out, const MacroTable& table) {
   }
 }
 
+Json EventJson(MacroEvent event) {
+  const std::uint32_t value = EventValue(event);
+  switch (EventKind(event)) {
+    case static_cast<std::uint8_t>(MacroEventKind::kKeyDown):
+      return {{"kind", "down"}, {"value", value}, {"key", KeyText(value)}};
+    case static_cast<std::uint8_t>(MacroEventKind::kKeyUp):
+      return {{"kind", "up"}, {"value", value}, {"key", KeyText(value)}};
+    case static_cast<std::uint8_t>(MacroEventKind::kDelay):
+      return {{"kind", "delay"}, {"value", value}};
+    default:
+      return {{"kind", "other"}, {"value", event}};
+  }
+}
+
+Json MacrosJson(const MacroTable& table) {
+  Json macros = Json::array();
+  for (const MacroRecord& record : table.Slots()) {
+    if (!HoldsMacro(record)) {
+      continue;
+    }
+    Json events = Json::array();
+    for (const MacroEvent event : EventsOf(record)) {
+      events.push_back(EventJson(event));
+    }
+    macros.push_back({{"group", MacroGroup(record.identifier)},
+                      {"identifier", record.identifier},
+                      {"loopCount", record.loopCount},
+                      {"eventCount", events.size()},
+                      {"name", FixedText(record.name)},
+                      {"events", events}});
+  }
+  return {{"macros", macros}};
+}
+
 void PrintImage(std::ostream& out, const MacroImage& image) {
   for (std::size_t i = 0; i < image.bytes.size(); ++i) {
     char text[3];
@@ -69,13 +104,22 @@ void AddMacrosCommand(CLI::App& app, Context& context, int& status) {
   auto* command =
       app.add_subcommand("macros", "List the stored macros, or show one macro's device image");
   auto encode = std::make_shared<std::optional<std::uint32_t>>();
-  command->add_option("--encode", *encode, "Macro identifier, 0x-prefixed hexadecimal or decimal");
-  command->callback([&context, &status, encode] {
+  auto* encodeOption = command->add_option("--encode", *encode,
+                                           "Macro identifier, 0x-prefixed hexadecimal or decimal");
+  auto json = std::make_shared<bool>(false);
+  command->add_flag("--json", *json, "List as one JSON document instead of text")
+      ->excludes(encodeOption);
+  command->callback([&context, &status, encode, json] {
     if (!context.LoadData()) {
       status = kExitFailure;
       return;
     }
     const MacroTable& table = context.State().macroTable();
+    if (*json) {
+      PrintJson(context.out, MacrosJson(table));
+      status = kExitOk;
+      return;
+    }
     if (!encode->has_value()) {
       PrintMacros(context.out, table);
       status = kExitOk;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "cli/Cli.h"
@@ -92,6 +93,9 @@ TEST_F(DeviceCommandsTest, VersionPrintsTheFirmwareVersion) {
   const CliRun run = Run({"--simulate", "version"});
   EXPECT_EQ(run.status, kExitOk) << run.err;
   EXPECT_EQ(run.out, "17\n");
+  const CliRun json = Run({"--simulate", "version", "--json"});
+  EXPECT_EQ(json.status, kExitOk) << json.err;
+  EXPECT_EQ(nlohmann::json::parse(json.out), nlohmann::json({{"firmwareVersion", 17}}));
 }
 
 TEST_F(DeviceCommandsTest, TheEnvironmentSelectsTheSimulatedMouse) {
