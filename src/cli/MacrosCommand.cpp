@@ -1,11 +1,14 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "cli/Format.h"
 #include "cli/JsonOutput.h"
+#include "cli/MacroTransfer.h"
 #include "core/base/Utf.h"
 #include "core/buttons/KeyNames.h"
 #include "core/macro/MacroEncoder.h"
@@ -98,43 +101,84 @@ void PrintImage(std::ostream& out, const MacroImage& image) {
   out << "words: " << image.wordCount << '\n';
 }
 
+// The identifier as --encode takes it: 0x and hexadecimal digits, or decimal.
+std::optional<std::uint32_t> Identifier(const std::string& text) {
+  std::uint32_t value = 0;
+  if (!CLI::detail::lexical_cast(text, value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 }  // namespace
 
 void AddMacrosCommand(CLI::App& app, Context& context, int& status) {
-  auto* command =
-      app.add_subcommand("macros", "List the stored macros, or show one macro's device image");
+  auto* command = app.add_subcommand(
+      "macros",
+      "List the stored macros, show one macro's device image, or move a macro to or from text");
   auto encode = std::make_shared<std::optional<std::uint32_t>>();
   auto* encodeOption = command->add_option("--encode", *encode,
                                            "Macro identifier, 0x-prefixed hexadecimal or decimal");
   auto json = std::make_shared<bool>(false);
-  command->add_flag("--json", *json, "List as one JSON document instead of text")
-      ->excludes(encodeOption);
-  command->callback([&context, &status, encode, json] {
-    if (!context.LoadData()) {
-      status = kExitFailure;
-      return;
-    }
-    const MacroTable& table = context.State().macroTable();
-    if (*json) {
-      PrintJson(context.out, MacrosJson(table));
-      status = kExitOk;
-      return;
-    }
-    if (!encode->has_value()) {
-      PrintMacros(context.out, table);
-      status = kExitOk;
-      return;
-    }
-    // The macro the mouse would be sent for a button with this identifier.
-    const MacroRecord* record = table.FindMacroToSend(**encode);
-    if (record == nullptr) {
-      context.err << "n63kctl: no macro " << Hex32(**encode) << " in the macro table\n";
-      status = kExitFailure;
-      return;
-    }
-    PrintImage(context.out, EncodeMacro(*record));
-    status = kExitOk;
-  });
+  auto* jsonOption =
+      command->add_flag("--json", *json, "List as one JSON document instead of text");
+  auto exportArgs = std::make_shared<std::vector<std::string>>();
+  auto* exportOption =
+      command
+          ->add_option("--export", *exportArgs,
+                       "Write macro ID to FILE as text: name, group, loop, then one event a "
+                       "line (down KEY, up KEY, delay MS)")
+          ->expected(2)
+          ->type_name("ID FILE");
+  auto importFile = std::make_shared<std::string>();
+  auto* importOption = command->add_option(
+      "--import", *importFile,
+      "Store the macro text of FILE as a new macro, as the macro page would, and print its "
+      "identifier");
+  encodeOption->excludes(jsonOption)->excludes(exportOption)->excludes(importOption);
+  jsonOption->excludes(exportOption)->excludes(importOption);
+  exportOption->excludes(importOption);
+  command->callback(
+      [&context, &status, encode, json, exportArgs, importFile, exportOption, importOption] {
+        if (importOption->count() > 0) {
+          status = ImportMacro(context, *importFile);
+          return;
+        }
+        if (exportOption->count() > 0) {
+          const std::optional<std::uint32_t> identifier = Identifier((*exportArgs)[0]);
+          if (!identifier) {
+            context.err << "n63kctl: " << Quoted((*exportArgs)[0]) << " is no macro identifier\n";
+            status = kExitUsage;
+            return;
+          }
+          status = ExportMacro(context, *identifier, (*exportArgs)[1]);
+          return;
+        }
+        if (!context.LoadData()) {
+          status = kExitFailure;
+          return;
+        }
+        const MacroTable& table = context.State().macroTable();
+        if (*json) {
+          PrintJson(context.out, MacrosJson(table));
+          status = kExitOk;
+          return;
+        }
+        if (!encode->has_value()) {
+          PrintMacros(context.out, table);
+          status = kExitOk;
+          return;
+        }
+        // The macro the mouse would be sent for a button with this identifier.
+        const MacroRecord* record = table.FindMacroToSend(**encode);
+        if (record == nullptr) {
+          context.err << "n63kctl: no macro " << Hex32(**encode) << " in the macro table\n";
+          status = kExitFailure;
+          return;
+        }
+        PrintImage(context.out, EncodeMacro(*record));
+        status = kExitOk;
+      });
 }
 
 }  // namespace n63k::cli
