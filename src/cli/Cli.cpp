@@ -21,7 +21,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                  "Use the simulated mouse, which refuses the N-th report it is sent")
       ->check(CLI::PositiveNumber);
   app.add_option("--profile", context.profile,
-                 "Work on profile N instead of the current one (set and show)")
+                 "Work on profile N instead of the current one (set, show and apply)")
       ->check(CLI::Range(1, kProfileCount));
 
   AddDefaultsCommand(app, context, status);
