@@ -57,7 +57,7 @@ std::optional<std::uint32_t> KeyValue(std::string_view text) {
       return key.code;
     }
   }
-  if (text.size() > 2 && text.size() <= 10 && (text[0] == '0') &&
+  if (text.size() > 2 && text.size() <= 10 && text[0] == '0' &&
       (text[1] == 'x' || text[1] == 'X')) {
     std::uint64_t value = 0;
     for (const char c : text.substr(2)) {

@@ -129,12 +129,16 @@ void AddMacrosCommand(CLI::App& app, Context& context, int& status) {
                        "Write macro ID to FILE as text: name, group, loop, then one event a "
                        "line (down KEY, up KEY, delay MS)")
           ->expected(2)
-          ->type_name("ID FILE");
+          ->type_name("ID FILE")
+          ->default_str("");
   auto importFile = std::make_shared<std::string>();
-  auto* importOption = command->add_option(
-      "--import", *importFile,
-      "Store the macro text of FILE as a new macro, as the macro page would, and print its "
-      "identifier");
+  auto* importOption =
+      command
+          ->add_option(
+              "--import", *importFile,
+              "Store the macro text of FILE as a new macro, as the macro page would, and print its "
+              "identifier")
+          ->type_name("FILE");
   encodeOption->excludes(jsonOption)->excludes(exportOption)->excludes(importOption);
   jsonOption->excludes(exportOption)->excludes(importOption);
   exportOption->excludes(importOption);
