@@ -131,7 +131,18 @@ void AddApplyCommand(CLI::App& app, Context& context, int& status) {
   command->add_option("--from", options->from, "Write this profile file instead")
       ->excludes(profile);
   command->add_flag("--trace", options->trace, "Print every transfer as it happens");
-  command->callback([&context, &status, options] { status = Apply(context, *options); });
+  command->callback([&context, &status, options] {
+    // --profile before the command means the same as after it, as for show.
+    if (!options->profile && context.profile != 0) {
+      if (options->from) {
+        context.err << "n63kctl: --profile excludes --from\n";
+        status = kExitUsage;
+        return;
+      }
+      options->profile = context.profile;
+    }
+    status = Apply(context, *options);
+  });
 }
 
 }  // namespace n63k::cli

@@ -20,6 +20,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   app.add_option("--simulate-fail", context.simulateFail,
                  "Use the simulated mouse, which refuses the N-th report it is sent")
       ->check(CLI::PositiveNumber);
+  app.add_option("--profile", context.profile,
+                 "Work on profile N instead of the current one (set, show and apply)")
+      ->check(CLI::Range(1, kProfileCount));
 
   AddDefaultsCommand(app, context, status);
   AddLangCommand(app, context, status);
@@ -28,6 +31,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   AddMacrosCommand(app, context, status);
   AddVersionCommand(app, context, status);
   AddApplyCommand(app, context, status);
+  AddSetCommand(app, context, status);
+  AddFunctionsCommand(app, context, status);
+  AddKeysCommand(app, context, status);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

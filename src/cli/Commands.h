@@ -15,5 +15,10 @@ void AddShowCommand(CLI::App& app, Context& context, int& status);
 void AddMacrosCommand(CLI::App& app, Context& context, int& status);
 void AddVersionCommand(CLI::App& app, Context& context, int& status);
 void AddApplyCommand(CLI::App& app, Context& context, int& status);
+void AddSetCommand(CLI::App& app, Context& context, int& status);
+// `set lighting ...`, under the `set` command.
+void AddSetLightingCommand(CLI::App& set, Context& context, int& status);
+void AddFunctionsCommand(CLI::App& app, Context& context, int& status);
+void AddKeysCommand(CLI::App& app, Context& context, int& status);
 
 }  // namespace n63k::cli

@@ -41,6 +41,7 @@ class Context {
   std::filesystem::path dataFolder;  // empty: the default data folder
   bool simulate = false;             // --simulate
   int simulateFail = 0;              // --simulate-fail N: refuse report N; 0 none
+  int profile = 0;                   // --profile N before the command; 0: the current one
 
   Clock& clock() { return environment.clock != nullptr ? *environment.clock : clock_; }
   // When the command started, on `clock()`.

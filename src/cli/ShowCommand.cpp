@@ -4,6 +4,7 @@
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "cli/Format.h"
+#include "cli/JsonOutput.h"
 #include "core/base/Utf.h"
 #include "core/buttons/FunctionCatalogue.h"
 
@@ -51,26 +52,84 @@ void PrintRecord(std::ostream& out, const ProfileRecord& record, bool chineseUi)
       << "wheelScrollLines " << record.wheelScrollLines << '\n';
 }
 
+template <typename T, std::size_t N>
+Json List(const T (&values)[N]) {
+  Json list = Json::array();
+  for (const T value : values) {
+    list.push_back(value);
+  }
+  return list;
+}
+
+Json ButtonJson(int slot, const ButtonEntry& b, bool chineseUi) {
+  return {{"slot", slot},
+          {"functionCode", b.functionCode},
+          {"functionName", GetFunctionName(b.functionCode, chineseUi)},
+          {"caption", FixedText(b.caption)},
+          {"macroId", b.macroId},
+          {"comboWord", b.comboWord},
+          {"pcActionKind", b.pcActionKind},
+          {"pcActionTag", b.pcActionTag},
+          {"pcActionPath", FixedText(b.pcActionPath)}};
+}
+
+Json RecordJson(const ProfileRecord& record, bool chineseUi) {
+  Json buttons = Json::object();
+  for (int slot = 0; slot < kButtonCount; ++slot) {
+    const auto name = kButtonSlots[static_cast<std::size_t>(slot)].name;
+    buttons[std::string(name)] = ButtonJson(slot, record.buttons[slot], chineseUi);
+  }
+  return {{"magic", record.magic},
+          {"buttons", buttons},
+          {"dpiLevels", List(record.dpiLevels)},
+          {"sensorHeight", record.sensorHeight},
+          {"pollingRate", record.pollingRate},
+          {"ledMode", record.ledMode},
+          {"ledMultiColour", record.ledMultiColour},
+          {"ledColours", List(record.ledColours)},
+          {"ledColourCustom", List(record.ledColourCustom)},
+          {"ledPresetIndex", List(record.ledPresetIndex)},
+          {"proximitySensing", record.proximitySensing},
+          {"pointerPrecision", record.pointerPrecision},
+          {"pointerSpeed", record.pointerSpeed},
+          {"ledBrightness", record.ledBrightness},
+          {"ledBreathingSpeed", record.ledBreathingSpeed},
+          {"ledCycleSpeed", record.ledCycleSpeed},
+          {"wheelScrollLines", record.wheelScrollLines}};
+}
+
 }  // namespace
 
 void AddShowCommand(CLI::App& app, Context& context, int& status) {
   auto* command = app.add_subcommand("show", "Show the current profile, or profile N");
   auto profile = std::make_shared<std::optional<int>>();
   command->add_option("--profile", *profile, "Profile number")->check(CLI::Range(1, kProfileCount));
-  command->callback([&context, &status, profile] {
+  auto json = std::make_shared<bool>(false);
+  command->add_flag("--json", *json, "One JSON document instead of text");
+  command->callback([&context, &status, profile, json] {
     if (!context.LoadData()) {
       status = kExitFailure;
       return;
     }
     ProgramState& state = context.State();
     ProfileTable& table = state.profileTable();
-    if (profile->has_value() && !context.SwitchProfile(**profile)) {
+    const int number = profile->value_or(context.profile);
+    if (number != 0 && !context.SwitchProfile(number)) {
       status = kExitFailure;
       return;
     }
-    context.out << "profile " << (table.CurrentIndex() + 1) << ' '
-                << Quoted(table.ProfilePath(table.CurrentIndex()).string()) << '\n';
-    PrintRecord(context.out, state.profileFiles().Current(), state.localisation().chineseUi);
+    const int current = table.CurrentIndex();
+    const ProfileRecord& record = state.profileFiles().Current();
+    const bool chineseUi = state.localisation().chineseUi;
+    if (*json) {
+      PrintJson(context.out, {{"profile", current + 1},
+                              {"path", table.ProfilePath(current).string()},
+                              {"record", RecordJson(record, chineseUi)}});
+    } else {
+      context.out << "profile " << (current + 1) << ' '
+                  << Quoted(table.ProfilePath(current).string()) << '\n';
+      PrintRecord(context.out, record, chineseUi);
+    }
     status = kExitOk;
   });
 }

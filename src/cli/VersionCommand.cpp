@@ -1,13 +1,18 @@
+#include <memory>
+
 #include "cli/Cli.h"
 #include "cli/CliDevice.h"
 #include "cli/Commands.h"
+#include "cli/JsonOutput.h"
 #include "core/device/DeviceCommands.h"
 
 namespace n63k::cli {
 
 void AddVersionCommand(CLI::App& app, Context& context, int& status) {
   auto* command = app.add_subcommand("version", "Read the mouse's firmware version");
-  command->callback([&context, &status] {
+  auto json = std::make_shared<bool>(false);
+  command->add_flag("--json", *json, "One JSON document instead of text");
+  command->callback([&context, &status, json] {
     CliDevice device(context, false);
     if (!device.Open()) {
       status = kExitFailure;
@@ -20,7 +25,11 @@ void AddVersionCommand(CLI::App& app, Context& context, int& status) {
       status = kExitFailure;
       return;
     }
-    context.out << *version << '\n';
+    if (*json) {
+      PrintJson(context.out, {{"firmwareVersion", *version}});
+    } else {
+      context.out << *version << '\n';
+    }
     status = kExitOk;
   });
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "cli/Cli.h"
@@ -92,6 +93,9 @@ TEST_F(DeviceCommandsTest, VersionPrintsTheFirmwareVersion) {
   const CliRun run = Run({"--simulate", "version"});
   EXPECT_EQ(run.status, kExitOk) << run.err;
   EXPECT_EQ(run.out, "17\n");
+  const CliRun json = Run({"--simulate", "version", "--json"});
+  EXPECT_EQ(json.status, kExitOk) << json.err;
+  EXPECT_EQ(nlohmann::json::parse(json.out), nlohmann::json({{"firmwareVersion", 17}}));
 }
 
 TEST_F(DeviceCommandsTest, TheEnvironmentSelectsTheSimulatedMouse) {
@@ -222,15 +226,24 @@ TEST_F(DeviceCommandsTest, ApplyOfAnotherProfileMakesItCurrent) {
   std::vector<std::uint8_t> third = ReadBytes(data / "Profile/Profile3.cfg");
   third[22164] = 8;  // report rate
   WriteBytes(data / "Profile/Profile3.cfg", third);
-  const CliRun run = Run({"--simulate", "apply", "--profile", "3"});
-  ASSERT_EQ(run.status, kExitOk) << run.err;
-  EXPECT_EQ(mouse.memory().reportRate, 8);
-  const auto bytes = ReadBytes(data / "Profile/ConfigInfo.cfg");
-  ASSERT_EQ(bytes.size(), sizeof(ProfileTableEntries));
-  ProfileTableEntries table;
-  std::memcpy(&table, bytes.data(), sizeof table);
-  EXPECT_EQ(table[0].selected, 0);
-  EXPECT_EQ(table[2].selected, 1);
+  // After the command, before it, and both: the command's own wins.
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--simulate", "apply", "--profile", "3"},
+        std::vector<std::string>{"--simulate", "--profile", "3", "apply"},
+        std::vector<std::string>{"--simulate", "--profile", "2", "apply", "--profile", "3"}}) {
+    ASSERT_EQ(Run({"--simulate", "apply", "--profile", "1"}).status, kExitOk);
+    ASSERT_NE(mouse.memory().reportRate, 8);
+    const CliRun run = Run(args);
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_EQ(mouse.memory().reportRate, 8) << ::testing::PrintToString(args);
+    const auto bytes = ReadBytes(data / "Profile/ConfigInfo.cfg");
+    ASSERT_EQ(bytes.size(), sizeof(ProfileTableEntries));
+    ProfileTableEntries table;
+    std::memcpy(&table, bytes.data(), sizeof table);
+    EXPECT_EQ(table[0].selected, 0);
+    EXPECT_EQ(table[1].selected, 0);
+    EXPECT_EQ(table[2].selected, 1);
+  }
 }
 
 TEST_F(DeviceCommandsTest, ApplySendsTheMacrosOfTheProfileAndKeepsTheirIds) {
@@ -322,6 +335,7 @@ TEST_F(DeviceCommandsTest, AnInvalidImportSendsNothing) {
 TEST_F(DeviceCommandsTest, UsageErrors) {
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"--simulate", "apply", "--profile", "1", "--from", "x"},
+        std::vector<std::string>{"--simulate", "--profile", "1", "apply", "--from", "x"},
         std::vector<std::string>{"--simulate", "apply", "--profile", "0"},
         std::vector<std::string>{"--simulate-fail", "0", "version"},
         std::vector<std::string>{"--simulate", "version", "extra"}}) {

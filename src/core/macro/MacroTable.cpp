@@ -72,4 +72,13 @@ std::vector<MacroListItem> MacroTable::ListMacrosOfGroup(int group) const {
   return items;
 }
 
+std::uint32_t MacroTable::NewUnusedMacroId(int group, const Clock& clock) const {
+  std::uint32_t identifier = NewMacroId(group, clock);
+  // 500 slots cannot hold all 2^24 ticks of a group, so this ends.
+  while (FirstSlotWith(identifier) != nullptr) {
+    identifier = (identifier & 0xFF000000u) | ((identifier + 1) & 0xFFFFFFu);
+  }
+  return identifier;
+}
+
 }  // namespace n63k

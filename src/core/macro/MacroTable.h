@@ -54,6 +54,10 @@ class MacroTable {
   // identifier, unless that slot is empty (size 0).
   const MacroRecord* FindMacroToSend(std::uint32_t identifier) const;
 
+  // NewMacroId, moved on by one tick while a slot already has it: storing a
+  // new macro must never replace one that happens to share its tick.
+  std::uint32_t NewUnusedMacroId(int group, const Clock& clock) const;
+
   // Every slot that holds a macro of the group, in slot order.
   std::vector<MacroListItem> ListMacrosOfGroup(int group) const;
 

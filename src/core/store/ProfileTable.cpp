@@ -211,4 +211,23 @@ Outcome ProfileTable::SaveProfileTable() {
   return outcome;
 }
 
+Outcome ProfileTable::SaveEditedProfile(int selectedEntry) {
+  Outcome outcome = SaveCurrentProfile();
+  ProfileTableEntry& entry = entries_[static_cast<std::size_t>(current_)];
+  if (!outcome.ok() || std::equal(macroIds_.begin(), macroIds_.end(), std::begin(entry.macroIds))) {
+    return outcome;
+  }
+  std::copy(macroIds_.begin(), macroIds_.end(), std::begin(entry.macroIds));
+  ProfileTableEntries stored = entries_;
+  for (int i = 0; i < kProfileCount; ++i) {
+    stored[static_cast<std::size_t>(i)].selected = i == selectedEntry ? 1 : 0;
+  }
+  const FileError error =
+      files_.Write(TablePath(), {reinterpret_cast<const std::uint8_t*>(&stored), sizeof stored});
+  if (error != FileError::kNone) {
+    outcome.Fail(FileNotice(FileTask::kSaveProfileTable, TablePath(), error));
+  }
+  return outcome;
+}
+
 }  // namespace n63k

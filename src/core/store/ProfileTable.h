@@ -68,6 +68,10 @@ class ProfileTable {
   // profile to its file, then the table (only once the profile is saved).
   Outcome SaveProfileTable();
   Outcome SaveCurrentProfile();
+  // After an edit outside a write (the command-line tool): the current
+  // profile to its file; the table only when the profile's macros changed,
+  // then with `selectedEntry` selected as before the edit.
+  Outcome SaveEditedProfile(int selectedEntry);
 
   int CurrentIndex() const { return current_; }
   // False while the current record is the defaults in memory, because its

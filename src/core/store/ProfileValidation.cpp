@@ -8,18 +8,11 @@
 #include "core/base/Hex.h"
 #include "core/buttons/ButtonSlots.h"
 #include "core/buttons/FunctionCatalogue.h"
+#include "core/store/DpiValues.h"
 #include "core/store/ProfileRecord.h"
 
 namespace n63k {
 namespace {
-
-constexpr std::size_t kDpiStageCount = 7;
-
-// The values of the button page's DPI boxes, the only ones it can store; the
-// mouse has a stage code for each.
-constexpr std::array<std::int32_t, 14> kDpiValues = {
-    500, 750, 1000, 1250, 1500, 2000, 2500, 3000, 3250, 3500, 4000, 5000, 6000, 7000,
-};
 
 constexpr std::array<std::int32_t, 4> kPcActionKinds = {0xC0, 0xD0, 0xE0, 0xF0};
 constexpr std::int32_t kLastPresetIndex = 25;
@@ -153,8 +146,8 @@ constexpr FieldRule kFieldsAfterColours[] = {
      [](std::int32_t v) { return v >= 1 && v <= 20; }, "1-20"},
     {ProfileDefect::kLedBrightness, &ProfileRecord::ledBrightness, "brightness of lighting mode 1",
      [](std::int32_t v) { return v >= 1 && v <= 10; }, "1-10"},
-    {ProfileDefect::kLedBreathingSpeed, &ProfileRecord::ledBreathingSpeed, "speed of lighting mode 2",
-     [](std::int32_t v) { return v >= 1 && v <= 5; }, "1-5"},
+    {ProfileDefect::kLedBreathingSpeed, &ProfileRecord::ledBreathingSpeed,
+     "speed of lighting mode 2", [](std::int32_t v) { return v >= 1 && v <= 5; }, "1-5"},
     {ProfileDefect::kLedCycleSpeed, &ProfileRecord::ledCycleSpeed, "speed of lighting mode 5",
      [](std::int32_t v) { return v == 2 || v == 4 || v == 6; }, "2, 4 or 6"},
     {ProfileDefect::kWheelScrollLines, &ProfileRecord::wheelScrollLines, "wheel scroll lines",

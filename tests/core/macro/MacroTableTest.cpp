@@ -202,5 +202,28 @@ TEST(NewMacroId, TakesTheGroupAndTheLowBitsOfTheTickCount) {
   EXPECT_EQ(MacroGroup(NewMacroId(21, clock)), 21);
 }
 
+TEST(MacroTable, NewIdentifiersNeverTakeOneInUse) {
+  struct Case {
+    const char* name;
+    std::uint64_t nowMs;
+    std::vector<std::uint32_t> stored;
+    std::uint32_t expected;
+  };
+  const std::vector<Case> cases = {
+      {"free tick", 0x1234, {0x15001233}, 0x15001234},
+      {"taken tick moves on", 0x1234, {0x15001234, 0x15001235}, 0x15001236},
+      {"another group's tick is free", 0x1234, {0x03001234}, 0x15001234},
+      {"wraps within the group", 0xFFFFFF, {0x15FFFFFF}, 0x15000000},
+  };
+  for (const Case& c : cases) {
+    MacroTable table;
+    for (const std::uint32_t id : c.stored) {
+      ASSERT_TRUE(table.PutMacro(StoredMacro(id)));
+    }
+    const VirtualClock clock(c.nowMs);
+    EXPECT_EQ(table.NewUnusedMacroId(21, clock), c.expected) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace n63k

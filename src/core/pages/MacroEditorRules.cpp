@@ -1,0 +1,40 @@
+#include "core/pages/MacroEditorRules.h"
+
+#include <algorithm>
+
+namespace n63k {
+namespace {
+
+bool IsDelay(std::uint32_t item) {
+  return static_cast<EditorItemType>(item >> 24) == EditorItemType::kDelay;
+}
+
+}  // namespace
+
+void MergeAdjacentDelays(std::vector<std::uint32_t>& items) {
+  std::vector<std::uint32_t> merged;
+  merged.reserve(items.size());
+  for (const std::uint32_t item : items) {
+    if (IsDelay(item) && !merged.empty() && IsDelay(merged.back())) {
+      const std::uint32_t sum = EventValue(merged.back()) + EventValue(item);
+      merged.back() = MakeEditorItem(EditorItemType::kDelay, std::min(sum, kMostMergedDelayMs));
+    } else {
+      merged.push_back(item);
+    }
+  }
+  items = std::move(merged);
+}
+
+std::optional<MacroRecord> ComposeEditedMacro(std::vector<std::uint32_t> items,
+                                              std::string_view loopText, std::uint32_t identifier,
+                                              std::string_view name) {
+  const std::size_t countBeforeMerge = items.size();
+  MergeAdjacentDelays(items);
+  return ComposeMacroRecord(countBeforeMerge, items, loopText, identifier, name);
+}
+
+std::string_view NewMacroName(bool chineseUi) {
+  return chineseUi ? "新建宏" : "New Macro";
+}
+
+}  // namespace n63k
