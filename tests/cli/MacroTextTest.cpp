@@ -61,7 +61,8 @@ class MacroTextTest : public ::testing::Test {
       return std::nullopt;
     }
     const std::uint32_t id = static_cast<std::uint32_t>(std::stoul(result.out, nullptr, 16));
-    const MacroRecord* record = Table().FindMacro(id);
+    const MacroTable table = Table();
+    const MacroRecord* record = table.FindMacro(id);
     EXPECT_NE(record, nullptr) << result.out;
     return record == nullptr ? std::nullopt : std::optional<MacroRecord>(*record);
   }
