@@ -16,6 +16,7 @@
 #include "core/store/ProfileTable.h"
 #include "support/CaseName.h"
 #include "support/CliRun.h"
+#include "support/IgnoredPointerSettings.h"
 #include "support/TestFiles.h"
 
 namespace n63k::cli {
@@ -23,17 +24,13 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::CliRun;
+using test::IgnoredPointerSettings;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 using ::testing::HasSubstr;
 
 constexpr std::uint32_t kMacroId = 0x15000007;
-
-class IgnoredPointerSettings final : public PointerSettings {
- public:
-  void Apply(const PointerValues&) override {}
-};
 
 std::vector<std::uint8_t> BytesOf(const ProfileRecord& record) {
   const auto bytes = RecordBytes(record);

@@ -15,6 +15,7 @@
 #include "core/store/ProfileRecord.h"
 #include "core/store/ProfileTable.h"
 #include "support/CliRun.h"
+#include "support/IgnoredPointerSettings.h"
 #include "support/Macros.h"
 #include "support/TestFiles.h"
 
@@ -22,16 +23,12 @@ namespace n63k::cli {
 namespace {
 
 using test::CliRun;
+using test::IgnoredPointerSettings;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 using ::testing::HasSubstr;
 using ::testing::Not;
-
-class IgnoredPointerSettings final : public PointerSettings {
- public:
-  void Apply(const PointerValues&) override {}
-};
 
 // A real mouse as hidapi would find it: not there, or there but closed to
 // this user.

@@ -6,11 +6,13 @@
 
 #include "cli/Cli.h"
 #include "core/base/Utf.h"
+#include "core/buttons/ButtonSlots.h"
 #include "core/device/SimulatedMouse.h"
 #include "core/macro/MacroTable.h"
 #include "core/store/ProfileRecord.h"
 #include "core/store/ProfileTable.h"
 #include "support/CliRun.h"
+#include "support/IgnoredPointerSettings.h"
 #include "support/Macros.h"
 #include "support/TestFiles.h"
 
@@ -18,18 +20,11 @@ namespace n63k::cli {
 namespace {
 
 using test::CliRun;
+using test::IgnoredPointerSettings;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 using ::testing::HasSubstr;
-
-class QuietPointerSettings final : public PointerSettings {
- public:
-  void Apply(const PointerValues&) override {}
-};
-
-// Key-matrix position of each slot.
-constexpr std::size_t kMatrixPosition[] = {0, 2, 1, 5, 4, 14, 15};
 
 // A default data folder with one stored macro, 0x15000042 "jump", and a
 // simulated mouse to apply to.
@@ -59,7 +54,7 @@ class SetCommandTest : public ::testing::Test {
   std::filesystem::path data = dir / "data";
   VirtualClock clock;
   SimulatedMouse mouse{clock};
-  QuietPointerSettings pointer;
+  IgnoredPointerSettings pointer;
 };
 
 TEST_F(SetCommandTest, EachFunctionFormIsStoredAndReachesTheMouse) {
@@ -95,7 +90,9 @@ TEST_F(SetCommandTest, EachFunctionFormIsStoredAndReachesTheMouse) {
     EXPECT_EQ(FixedText(entry.caption), c.caption);
     const CliRun apply = Run({"--simulate", "apply"});
     ASSERT_EQ(apply.status, kExitOk) << apply.err;
-    EXPECT_EQ(mouse.memory().keyMatrix[kMatrixPosition[c.slotIndex]], c.deviceWord);
+    EXPECT_EQ(mouse.memory().keyMatrix[static_cast<std::size_t>(
+                  kButtonSlots[static_cast<std::size_t>(c.slotIndex)].keyMatrixPosition)],
+              c.deviceWord);
   }
   const ButtonEntry& action = Profile(1).buttons[6];
   EXPECT_EQ(action.pcActionKind, 0xF0);

@@ -9,15 +9,10 @@
 #include "core/device/DeviceBench.h"
 #include "core/device/SyncWorker.h"
 #include "core/device/TracingPointerSettings.h"
+#include "support/IgnoredPointerSettings.h"
 #include "support/TestFiles.h"
 
 namespace n63k::test {
-
-// Takes the pointer settings and changes nothing; the trace shows them.
-class IgnoredPointerSettings final : public PointerSettings {
- public:
-  void Apply(const PointerValues&) override {}
-};
 
 // Records what the worker reports and lets the test wait for the outcome.
 class RecordingListener final : public SyncListener {
