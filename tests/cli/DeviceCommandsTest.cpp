@@ -69,13 +69,13 @@ class DeviceCommandsTest : public ::testing::Test {
   }
 
   // A profile file other than the defaults, to import.
-  std::filesystem::path ChangedProfile(std::size_t keep = sizeof(ProfileRecord)) {
+  std::filesystem::path ChangedProfile() {
     ProfileRecord record;
     BuildDefaultProfile(record, false);
     record.pointerSpeed = 15;
     record.pollingRate = 4;
     const auto bytes = RecordBytes(record);
-    WriteBytes(dir / "import.cfg", {bytes.begin(), bytes.begin() + static_cast<long>(keep)});
+    WriteBytes(dir / "import.cfg", {bytes.begin(), bytes.end()});
     return dir / "import.cfg";
   }
 
@@ -212,7 +212,7 @@ TEST_F(DeviceCommandsTest, ApplyTracesEveryTransferAndPrintsTheMouse) {
 }
 
 TEST_F(DeviceCommandsTest, ApplyFromAFileSavesItAsTheCurrentProfile) {
-  const auto file = ChangedProfile(sizeof(ProfileRecord));
+  const auto file = ChangedProfile();
   const CliRun run = Run({"--simulate", "apply", "--from", file.string()});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   EXPECT_EQ(ReadBytes(data / "Profile/Profile1.cfg"), ReadBytes(file));
@@ -306,7 +306,7 @@ TEST_F(DeviceCommandsTest, UnpluggingDuringAWriteLosesNothing) {
 }
 
 TEST_F(DeviceCommandsTest, AnInvalidImportSendsNothing) {
-  const std::vector<std::uint8_t> whole = ReadBytes(ChangedProfile(sizeof(ProfileRecord)));
+  const std::vector<std::uint8_t> whole = ReadBytes(ChangedProfile());
   struct Case {
     std::vector<std::uint8_t> bytes;
     std::string why;
