@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string_view>
+
+namespace n63k {
+
+// The pictures of the windows, below the program folder. The build's skin
+// generator writes each at its own size and, for screens scaled to 200 %,
+// once more at twice the size beside it with "@2x" before the extension.
+namespace skin_files {
+
+// The main window: background, pressed and hover looks, each the window's size.
+inline constexpr std::string_view kMainNormal = "skins/Main_Normal.bmp";
+inline constexpr std::string_view kMainDown = "skins/Main_Down.bmp";
+inline constexpr std::string_view kMainOver = "skins/Main_Over.bmp";
+
+// The looks of the main window's slanted buttons, each the window's size,
+// for the Chinese layout and for every other language.
+struct RegionLooks {
+  std::string_view normal;
+  std::string_view selected;
+  std::string_view hover;
+  std::string_view disabled;
+};
+inline constexpr RegionLooks kRegionChinese{
+    "skins/Region/Chinese_Normal.bmp", "skins/Region/Chinese_Down.bmp",
+    "skins/Region/Chinese_Over.bmp", "skins/Region/Chinese_Disabled.bmp"};
+inline constexpr RegionLooks kRegionOther{
+    "skins/Region/Other_Normal.bmp", "skins/Region/Other_Down.bmp", "skins/Region/Other_Over.bmp",
+    "skins/Region/Other_Disabled.bmp"};
+
+// The info box, with and without its Cancel button: background, hover and
+// pressed looks, each the box's size.
+struct BoxLooks {
+  std::string_view normal;
+  std::string_view hover;
+  std::string_view pressed;
+};
+inline constexpr BoxLooks kInfoBoxOk{"skins/InfoBox/Ok_Normal.bmp", "skins/InfoBox/Ok_Over.bmp",
+                                     "skins/InfoBox/Ok_Down.bmp"};
+inline constexpr BoxLooks kInfoBoxCancel{"skins/InfoBox/Cancel_Normal.bmp",
+                                         "skins/InfoBox/Cancel_Over.bmp",
+                                         "skins/InfoBox/Cancel_Down.bmp"};
+
+// The progress window: background with the empty bar, and the filled bar.
+inline constexpr std::string_view kProgressNormal = "skins/ProgressBar/Progress_Normal.png";
+inline constexpr std::string_view kProgressOver = "skins/ProgressBar/Progress_Over.png";
+
+// The thumb of every slider; its top-left pixel's colour is see-through.
+inline constexpr std::string_view kSliderThumb = "skins/Slider.png";
+
+// The flag of language number N (37 x 22) is kFlagFolder/Flag_N.png; its
+// small flag in the language menu (19 x 11) is kFlagFolder/Small_N.png.
+inline constexpr std::string_view kFlagFolder = "skins/Flags";
+inline constexpr std::string_view kLanguageMenuPanel = "skins/Flags/Panel.png";  // 65 x 65
+
+// The program's icon (window and tray, several sizes in one folder as
+// Icon_SIZE.png) and the tray menu's 16 x 16 icons.
+inline constexpr std::string_view kIconFolder = "skins/Icons";
+inline constexpr std::string_view kMenuConfig = "skins/Icons/Config.png";
+inline constexpr std::string_view kMenuExit = "skins/Icons/Exit.png";
+
+}  // namespace skin_files
+
+}  // namespace n63k
