@@ -183,7 +183,7 @@ void PaintFlag(QPainter& painter, int language, QSize size) {
       break;
   }
   // A faint frame keeps white stripes apart from light and dark surroundings.
-  painter.setPen(QPen(QColor(0, 0, 0, 60), 1));
+  painter.setPen(QPen(QColor(0, 0, 0, 40), 1));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));
 }

@@ -61,8 +61,8 @@ void PaintPower(QPainter& painter, QSize size) {
   const qreal r = s * 0.34;
   painter.setPen(QPen(kAccent, s / 8, Qt::SolidLine, Qt::RoundCap));
   painter.setBrush(Qt::NoBrush);
-  // The ring opens at the top, where the stroke stands.
-  painter.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 120 * 16, -240 * 16);
+  // The ring opens at the top, where the stroke stands; Qt counts degrees anticlockwise.
+  painter.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 120 * 16, 300 * 16);
   painter.drawLine(QPointF(s / 2, s * 0.08), QPointF(s / 2, s * 0.48));
 }
 
