@@ -8,6 +8,7 @@ namespace n63k::skins {
 namespace {
 constexpr qreal kCornerRadius = 3;
 constexpr float kRaisedLift = 0.05F;
+constexpr qreal kCrossHalf = 5;
 }  // namespace
 
 QRectF ToRectF(const Rect& rect) {
@@ -70,6 +71,14 @@ void FillRaisedQuad(QPainter& painter, const Quad& quad, const QColor& fill, con
   // Twice the width, half of it clipped away: a one-pixel edge inside.
   painter.strokePath(shape, QPen(edge, 2));
   painter.restore();
+}
+
+void PaintCloseGlyph(QPainter& painter, QPointF centre, const QColor& colour) {
+  painter.setPen(QPen(colour, kGlyphPen, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(centre + QPointF(-kCrossHalf, -kCrossHalf),
+                   centre + QPointF(kCrossHalf, kCrossHalf));
+  painter.drawLine(centre + QPointF(-kCrossHalf, kCrossHalf),
+                   centre + QPointF(kCrossHalf, -kCrossHalf));
 }
 
 QPainterPath RoundedBox(const QRectF& rect) {

@@ -29,6 +29,12 @@ QColor Lifted(const QColor& colour, float amount);
 void FillRaisedBox(QPainter& painter, const QRectF& rect, const QColor& fill, const QColor& edge);
 void FillRaisedQuad(QPainter& painter, const Quad& quad, const QColor& fill, const QColor& edge);
 
+// The pen width of the window buttons' glyphs.
+inline constexpr qreal kGlyphPen = 1.6;
+
+// The cross of a close button, centred on `centre`.
+void PaintCloseGlyph(QPainter& painter, QPointF centre, const QColor& colour);
+
 // A rounded rectangle of the house radius.
 QPainterPath RoundedBox(const QRectF& rect);
 

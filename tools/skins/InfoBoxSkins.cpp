@@ -22,11 +22,12 @@ constexpr qreal kBadgeRadius = 18;
 void PaintButton(QPainter& painter, const Rect& rect, Look look) {
   const QRectF face = ToRectF(rect).adjusted(1, 1, -1, -1);
   switch (look) {
+    // White captions on the lighter accent would be too faint.
     case Look::Over:
-      FillRaisedBox(painter, face, kAccentOver, kAccent);
+      FillRaisedBox(painter, face, kAccent, kAccentEdge);
       break;
     case Look::Down:
-      FillRaisedBox(painter, face, kAccent, kAccentEdge);
+      FillRaisedBox(painter, face, kAccentEdge, kAccentEdge);
       break;
     default:
       FillRaisedBox(painter, face, kCardButton, kCardEdge);
@@ -37,13 +38,9 @@ void PaintButton(QPainter& painter, const Rect& rect, Look look) {
 void PaintClose(QPainter& painter, Look look) {
   const QRectF face = ToRectF(kClose).adjusted(1, 1, -1, -1);
   if (look != Look::Normal) {
-    painter.fillPath(RoundedBox(face), look == Look::Over ? kAccentOver : kAccent);
+    painter.fillPath(RoundedBox(face), look == Look::Over ? kAccent : kAccentEdge);
   }
-  const QPointF c = face.center();
-  painter.setPen(QPen(look == Look::Normal ? kCardGlyph : QColor(Qt::white), 1.6, Qt::SolidLine,
-                      Qt::RoundCap));
-  painter.drawLine(c + QPointF(-5, -5), c + QPointF(5, 5));
-  painter.drawLine(c + QPointF(-5, 5), c + QPointF(5, -5));
+  PaintCloseGlyph(painter, face.center(), look == Look::Normal ? kCardGlyph : QColor(Qt::white));
 }
 
 // A round "i" beside the message, centred in the margin left of the text.

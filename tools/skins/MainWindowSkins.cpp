@@ -20,7 +20,6 @@ constexpr QSize kSize{kWidth, kHeight};
 // The header band ends halfway between the window buttons and the tabs.
 constexpr int kHeaderBottom = (kClose.bottom + kRegionControls[kFirstTab].shape.Bounds().top) / 2;
 constexpr int kWordmarkPixels = 26;
-constexpr qreal kGlyphPen = 1.6;
 
 struct PlainLook {
   QColor fill;  // transparent: the background shows
@@ -69,10 +68,7 @@ void PaintClose(QPainter& painter, Look look) {
   const PlainLook plain = WindowButtonLook(look, true);
   const QRectF box = ToRectF(kClose).adjusted(1, 1, -1, -1);
   painter.fillPath(RoundedBox(box), plain.fill);
-  const QPointF c = box.center();
-  painter.setPen(QPen(plain.glyph, kGlyphPen, Qt::SolidLine, Qt::RoundCap));
-  painter.drawLine(c + QPointF(-5, -5), c + QPointF(5, 5));
-  painter.drawLine(c + QPointF(-5, 5), c + QPointF(5, -5));
+  PaintCloseGlyph(painter, box.center(), plain.glyph);
 }
 
 void PaintLanguageButton(QPainter& painter, Look look) {
