@@ -36,6 +36,8 @@ ColourButton::ColourButton(const QRect& rect, QWidget* parent) : QAbstractButton
 
 void ColourButton::SetColour(QColor colour) {
   colour_ = colour;
+  // Screen readers say the colour; the page names the swatch.
+  setAccessibleDescription(colour.name());
   update();
 }
 

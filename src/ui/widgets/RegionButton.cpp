@@ -69,9 +69,6 @@ void RegionButton::SetSelected(bool on) {
     return;
   }
   selected_ = on;
-  if (on) {
-    hovering_ = false;
-  }
   update();
 }
 
@@ -107,7 +104,6 @@ bool RegionButton::hitButton(const QPoint& pos) const {
 
 void RegionButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setClipRegion(mask());
   const ButtonLook look = Look();
   const QPixmap* picture = &pictures_.normal;
   QColor textColour = normalText_;

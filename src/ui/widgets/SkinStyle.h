@@ -9,8 +9,8 @@ class QRect;
 namespace n63k::ui {
 
 // The dialog font of the windows at a pixel height: DejaVu Sans, with a CJK
-// face for the characters it lacks. The weights the pictures were drawn for
-// rendered as the regular face on the original system, so regular it is.
+// face for the characters it lacks. Always the regular face: lighter ones are
+// hard to read at 14 pixels on the dark skins.
 QFont DialogFont(int pixelSize);
 
 // The one accent colour of the skins; keyboard focus is framed in it.

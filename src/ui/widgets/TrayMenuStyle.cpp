@@ -15,8 +15,8 @@ constexpr QRgb kHighlight = 0xffb1b9cf;
 constexpr QRgb kSelectedText = 0xff003c91;
 constexpr int kIconSize = 16;
 constexpr int kTextLeft = 33;
-// The menu's font was a 14-pixel cell; its letters are about 12 pixels, which
-// keeps "Config" whole in the 42 pixels beside the icon column.
+// Letters of a 14-pixel cell, about 12 pixels: "Config" stays whole in the 42
+// pixels right of the icon column.
 constexpr int kTextPixels = 12;
 
 }  // namespace
@@ -42,8 +42,6 @@ int TrayMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     case PM_MenuVMargin:
     case PM_MenuDesktopFrameWidth:
       return 0;
-    case PM_SmallIconSize:
-      return kIconSize;
     default:
       return QProxyStyle::pixelMetric(metric, option, widget);
   }

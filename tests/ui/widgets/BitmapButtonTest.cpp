@@ -161,5 +161,20 @@ TEST_F(BitmapButtonTest, PointerMovesOverItReachThePage) {
   EXPECT_GE(watcher.moves, 1);
 }
 
+TEST(BitmapButton, WithoutPicturesThePageShowsThroughUnderTheCaption) {
+  QWidget page;
+  page.resize(100, 40);
+  page.setAutoFillBackground(true);
+  QPalette colours = page.palette();
+  colours.setColor(QPalette::Window, QColor(0x14, 0x17, 0x1c));
+  page.setPalette(colours);
+  auto* button = new BitmapButton(Rect{10, 10, 90, 30}, &page);
+  button->SetPictures(Rect{10, 10, 90, 30}, {});
+  button->SetText(QStringLiteral("OK"));
+  ASSERT_TRUE(test::ShowActive(page));
+  EXPECT_EQ(test::At(page, {12, 12}), 0x14171cu);
+  EXPECT_EQ(test::At(page, {88, 28}), 0x14171cu);
+}
+
 }  // namespace
 }  // namespace n63k::ui

@@ -146,5 +146,18 @@ TEST_F(SliderBarTest, ArrowKeysMoveTheFocusedSlider) {
   EXPECT_EQ(test::At(page_, {100, 40}), 0xe5533du);
 }
 
+TEST(SliderBar, WithoutAThumbPictureTheTrackStillTakesClicks) {
+  QWidget page;
+  page.resize(300, 40);
+  auto* bar = new SliderBar(QPixmap(), Rect{0, 10, 200, 30}, 1, &page);
+  bar->SetRange(0, 10);
+  ASSERT_TRUE(test::ShowActive(page));
+  QSignalSpy changed(bar, &SliderBar::valueChanged);
+  test::Click(page, {100, 20});
+  ASSERT_EQ(changed.count(), 1);
+  EXPECT_EQ(bar->Pos(), 5);
+  EXPECT_EQ(bar->Thumb().size(), QSize(0, 0));
+}
+
 }  // namespace
 }  // namespace n63k::ui
