@@ -13,9 +13,6 @@ namespace {
 
 constexpr int kTextPixels = 14;
 constexpr int kLargeTextPixels = 20;
-// The spec's own disabled colour was meant for light pictures; on the dark
-// skins the house grey stays readable.
-constexpr QRgb kDisabledText = 0xff6b7380;
 
 QRect ToQRect(const Rect& r) {
   return {r.left, r.top, r.Width(), r.Height()};

@@ -14,7 +14,6 @@ namespace n63k::ui {
 namespace {
 
 constexpr int kTextPixels = 14;
-constexpr QRgb kDisabledText = 0xff6b7380;
 
 // The pixels the shape covers, row by row, so that the window system routes
 // the pointer by exactly the test the button itself uses.

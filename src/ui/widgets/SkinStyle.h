@@ -16,6 +16,10 @@ QFont DialogFont(int pixelSize);
 // The one accent colour of the skins; keyboard focus is framed in it.
 inline constexpr QRgb kAccent = 0xffe5533d;
 
+// Captions of disabled controls: the skins' disabled grey, where a
+// near-black would vanish on the dark pictures.
+inline constexpr QRgb kDisabledText = 0xff6b7380;
+
 // Keyboard focus: a one-pixel accent frame just inside `rect`.
 void DrawFocusFrame(QPainter& painter, const QRect& rect);
 
