@@ -12,14 +12,14 @@ extern char** environ;
 
 namespace n63k::test {
 
-XvfbServer::XvfbServer() {
+XvfbServer::XvfbServer(const std::string& screen) {
   int fds[2];
   if (::pipe(fds) != 0) {
     return;
   }
   std::string displayFd = std::to_string(fds[1]);
   std::vector<std::string> args = {"Xvfb",     "-displayfd", displayFd, "-nolisten", "tcp",
-                                   "-noreset", "-screen",    "0",       "640x480x24"};
+                                   "-noreset", "-screen",    "0",       screen};
   std::vector<char*> argv;
   for (std::string& arg : args) {
     argv.push_back(arg.data());

@@ -10,7 +10,8 @@ namespace n63k::test {
 // itself among the free ones; stopped with the object.
 class XvfbServer {
  public:
-  XvfbServer();
+  // `screen` is Xvfb's WIDTHxHEIGHTxDEPTH of screen 0.
+  explicit XvfbServer(const std::string& screen = "640x480x24");
   ~XvfbServer();
   XvfbServer(const XvfbServer&) = delete;
   XvfbServer& operator=(const XvfbServer&) = delete;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/pages/PageHooks.h"
+
+namespace n63k::app {
+
+// The pages' side of the main window's calls while the window has no pages:
+// the button, lighting, macro, statistics and support pages each take over
+// their calls when they are added.
+class AbsentPages final : public PageHooks {
+ public:
+  void RefreshButtonPage() override {}
+  void RefreshLightingPage() override {}
+  void CloseGameMenu() override {}
+  void StopRecording() override {}
+  void NormaliseLoopField() override {}
+  void ApplyScrollLinesText() override {}
+  void StopInputCapture() override {}
+  void ReapplyPageCaptions() override {}
+};
+
+}  // namespace n63k::app

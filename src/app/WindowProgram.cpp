@@ -1,0 +1,248 @@
+#include "app/WindowProgram.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <string_view>
+
+#include "core/app/BootLoaderCheck.h"
+#include "core/app/Handoffs.h"
+#include "core/app/MouseTexts.h"
+#include "core/app/Provisioning.h"
+#include "core/app/WorkerWrites.h"
+#include "core/base/FolderLock.h"
+#include "core/device/DeviceCommands.h"
+#include "core/device/ProfilePointerSettings.h"
+#include "platform/DesktopPointerSelection.h"
+#include "platform/HidapiTransport.h"
+#include "ui/windows/LanguageMenuWindow.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/ProgressWindow.h"
+
+namespace n63k::app {
+namespace {
+
+constexpr char kUdevRule[] = "70-korvu-n63k.rules";
+
+bool SimulatedByEnvironment() {
+  const char* device = std::getenv("N63K_DEVICE");
+  return device != nullptr && std::string_view(device) == "simulated";
+}
+
+}  // namespace
+
+WindowProgram::WindowProgram(QApplication& application, Folders folders)
+    : application_(application),
+      startMs_(clock_.NowMs()),
+      state_(std::move(folders), messages_, clock_),
+      messages_(state_.localisation(), timers_, state_.folders().program) {}
+
+WindowProgram::~WindowProgram() { ShutDown(); }
+
+int WindowProgram::Run() {
+  signals_ = std::make_unique<ShutdownSignals>([this] { EndProgram(); });
+  switch (RunStartUp(*this, clock_)) {
+    case StartUpEnd::kHandedToFlasher:
+    case StartUpEnd::kMouseNotFound:
+      ShutDown();
+      return EXIT_SUCCESS;
+    case StartUpEnd::kRunningWithoutDevice:
+    case StartUpEnd::kRunning:
+      break;
+  }
+  const int status = application_.exec();
+  ShutDown();
+  return status;
+}
+
+void WindowProgram::ShowRequested() {
+  if (model_ != nullptr && !shutDown_) {
+    model_->TrayActivated(MainWindowModel::kTrayDoubleClick);
+  }
+}
+
+void WindowProgram::PrepareDataAndLanguage() {
+  // The start-up's loads hold the data folder like any other writer; a lock
+  // that cannot be had in time only means loading beside n63kctl, which
+  // replaces files whole.
+  const FolderLock lock(state_.folders().data, clock_);
+  storedLanguage_ = state_.PrepareDataAndLanguage();
+  if (lock.held()) {
+    RemoveStaleTemporaries(state_.folders());
+  }
+}
+
+bool WindowProgram::BootLoaderPresent() { return BootLoaderCheck(clock_).Run(); }
+
+bool WindowProgram::HandToFlasher() {
+  return StartFlasher(state_.folders().program, state_.localisation().chineseUi, starter_,
+                      messages_);
+}
+
+void WindowProgram::LoadSettings() {
+  const FolderLock lock(state_.folders().data, clock_);
+  state_.LoadSettings(storedLanguage_);
+}
+
+void WindowProgram::BuildDevice() {
+  if (SimulatedByEnvironment()) {
+    simulated_ = std::make_unique<SimulatedMouse>(clock_);
+    transport_ = simulated_.get();
+  } else {
+    hidapi_ = std::make_unique<HidapiTransport>();
+    transport_ = hidapi_.get();
+  }
+  desktopPointer_ = MakeDesktopPointerSettings();
+  pointer_ = desktopPointer_.get();
+  trace_ = OpenRequestedTrace(std::getenv("N63K_TRACE"), messages_,
+                              state_.localisation().chineseUi);
+  if (trace_ != nullptr) {
+    traced_ = std::make_unique<TracedDevice>(
+        *transport_, *pointer_, clock_, startMs_,
+        [trace = trace_.get()](const std::string& line) { trace->Write(line); });
+    transport_ = &traced_->transport();
+    pointer_ = &traced_->pointer();
+  }
+  link_ = std::make_unique<DeviceLink>(*transport_, clock_);
+
+  bridge_ = std::make_unique<SyncBridge>(
+      windowThread_,
+      SyncBridge::Handlers{
+          .progress = [this](int percent) { progress_->SetProgress(percent); },
+          .done = [this] { model_->SyncDone(); },
+          .failed =
+              [this](SyncFailure failure) {
+                progress_->WriteFailed();
+                model_->SyncFailed(failure);
+              },
+      });
+  worker_ = std::make_unique<SyncWorker>(*link_, *pointer_, state_.mouseWatchList(), *bridge_);
+  writes_ = std::make_unique<WorkerWrites>(state_, *worker_, [this] { progress_->Start(); });
+}
+
+void WindowProgram::BuildWindow() {
+  BuildDevice();
+  captions_ = std::make_unique<FunctionAssignment>(
+      state_.profileFiles().Current(), state_.buttonMacroIds(), state_.macroTable(), messages_,
+      state_.localisation(), keyCharacters_);
+  model_ = std::make_unique<MainWindowModel>(
+      MainWindowSettings{
+          .profileTable = state_.profileTable(),
+          .profileFiles = state_.profileFiles(),
+          .language = state_.language(),
+          .localisation = state_.localisation(),
+          .messages = messages_,
+          .tell = [this](const Outcome& outcome) { state_.Tell(outcome); },
+      },
+      *captions_, pages_, *writes_);
+  window_ = std::make_unique<ui::MainWindow>(*model_, state_.folders().program);
+  messages_.SetParent(window_.get());
+  progress_ = std::make_unique<ui::ProgressWindow>(state_.localisation(), timers_,
+                                                   state_.folders().program, window_.get());
+  QObject::connect(window_.get(), &ui::MainWindow::exitRequested, [this] { EndProgram(); });
+  QObject::connect(window_.get(), &ui::MainWindow::languageMenuRequested,
+                   [this] { OpenLanguageMenu(); });
+  QObject::connect(window_.get(), &ui::MainWindow::languageMenuClosing, [this] {
+    if (languageMenu_ != nullptr) {
+      languageMenu_->close();
+    }
+  });
+  model_->PagesCreated();
+}
+
+void WindowProgram::OpenLanguageMenu() {
+  if (languageMenu_ != nullptr) {
+    return;
+  }
+  languageMenu_ = new ui::LanguageMenuWindow(state_.folders().program, window_.get());
+  languageMenu_->setAttribute(Qt::WA_DeleteOnClose);
+  state_.language().SetMenuOpen(true);
+  QObject::connect(languageMenu_, &ui::LanguageMenuWindow::languageChosen, [this](int number) {
+    const FolderLock lock(state_.folders().data, clock_);
+    state_.Tell(state_.language().SwitchLanguage(number, LanguagePick::kMenu));
+  });
+  QObject::connect(languageMenu_, &ui::LanguageMenuWindow::closed, [this] {
+    state_.language().SetMenuOpen(false);
+    languageMenu_ = nullptr;
+  });
+  languageMenu_->PopUp(window_->LanguageButtonGlobalRect());
+}
+
+bool WindowProgram::PrepareDevice() { return link_->Prepare(); }
+
+bool WindowProgram::OpenDevice() {
+  lastOpen_ = link_->Open();
+  return lastOpen_ == OpenResult::kOpened;
+}
+
+void WindowProgram::RefreshPages() {
+  pages_.RefreshButtonPage();
+  pages_.RefreshLightingPage();
+}
+
+void WindowProgram::TellMouseNotFound() {
+  const bool chinese = state_.localisation().chineseUi;
+  if (lastOpen_ == OpenResult::kNoPermission) {
+    // Too long to read in a box that closes itself.
+    messages_.InfoBox(MouseUnavailableText(lastOpen_, chinese, kUdevRule), false);
+  } else {
+    messages_.CountDown(std::string(MouseNotFoundText(chinese)));
+  }
+}
+
+void WindowProgram::StartWorkers() {
+  worker_->Start();
+  // Desktops that keep nothing of their own across a logout get the
+  // profile's pointer settings back now.
+  ApplyStartupPointerSettings(state_.profileFiles().Current(), *pointer_);
+}
+
+void WindowProgram::ReadFirmwareVersion() {
+  firmwareVersion_ = n63k::ReadFirmwareVersion(*link_).value_or(0);
+}
+
+void WindowProgram::ShowWindow() { model_->ShowFromTray(); }
+
+void WindowProgram::StartRunning() {
+  updater_ = std::make_unique<UpdaterLaunch>(timers_, starter_, state_.folders().program);
+  updater_->Arm(true);
+  connection_ =
+      std::make_unique<MouseConnection>(timers_, messages_, state_.localisation(), *this);
+  if (simulated_ == nullptr) {
+    watcher_ = std::make_unique<UdevDeviceWatcher>();
+    watcher_->Start(*connection_);
+  }
+}
+
+OpenResult WindowProgram::OpenMouse() { return link_->Open(); }
+
+void WindowProgram::CloseMouse() { link_->Close(); }
+
+void WindowProgram::MouseOpened() { ReadFirmwareVersion(); }
+
+void WindowProgram::MouseClosed() {}
+
+void WindowProgram::EndProgram() {
+  ShutDown();
+  application_.quit();
+}
+
+void WindowProgram::ShutDown() {
+  if (shutDown_) {
+    return;
+  }
+  shutDown_ = true;
+  watcher_.reset();
+  connection_.reset();
+  updater_.reset();
+  if (worker_ != nullptr) {
+    worker_->Stop();
+  }
+  if (link_ != nullptr) {
+    link_->Close();
+  }
+  if (window_ != nullptr) {
+    window_->CloseForShutDown();
+  }
+}
+
+}  // namespace n63k::app

@@ -1,0 +1,29 @@
+#include <QApplication>
+
+#include "app/WindowProgram.h"
+#include "platform/LinuxSystemPaths.h"
+#include "platform/SingleInstance.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  // The executable's name, which also names the window's class.
+  QApplication::setApplicationName("N63KDriver");
+  QApplication::setDesktopFileName("N63KDriver");
+  // Closing the window only hides it: the program lives in the tray.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  n63k::app::WindowProgram* program = nullptr;
+  n63k::SingleInstance instance;
+  if (instance.ClaimOrSignal([&program](int) {
+        if (program != nullptr) {
+          program->ShowRequested();
+        }
+      }) == n63k::SingleInstance::Claim::kAlreadyRunning) {
+    return 0;
+  }
+
+  const n63k::LinuxSystemPaths paths;
+  n63k::app::WindowProgram window(application, n63k::DefaultFolders(paths));
+  program = &window;
+  return window.Run();
+}

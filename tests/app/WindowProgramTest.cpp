@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/XWindowDriver.h"
+#include "core/pages/MainWindowLayout.h"
+#include "platform/XvfbServer.h"
+#include "support/CliRun.h"
+#include "support/TestFiles.h"
+
+namespace n63k::test {
+namespace {
+
+constexpr char kTitle[] = "Korvu N63K Gaming Mouse Driver";
+
+bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) {
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
+}
+
+// The window program, started as a user starts it, on the simulated mouse.
+class WindowProgram {
+ public:
+  WindowProgram(const std::string& display, const TempDir& home) {
+    std::vector<std::string> environment = {
+        "DISPLAY=" + display,
+        "QT_QPA_PLATFORM=xcb",
+        "XDG_DATA_HOME=" + (home / "data").string(),
+        "XDG_RUNTIME_DIR=" + home.path().string(),
+        "HOME=" + home.path().string(),
+        "N63K_DEVICE=simulated",
+        "N63K_TRACE=" + (home / "trace").string(),
+        // The updater and the flasher of the program folder are not there.
+        "PATH=/usr/bin:/bin",
+    };
+    std::vector<char*> envp;
+    for (std::string& entry : environment) {
+      envp.push_back(entry.data());
+    }
+    envp.push_back(nullptr);
+    std::string program = std::string(N63K_PROGRAM_DIR) + "/N63KDriver";
+    char* argv[] = {program.data(), nullptr};
+    if (posix_spawn(&pid_, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0) {
+      pid_ = -1;
+    }
+  }
+  ~WindowProgram() {
+    if (pid_ > 0) {
+      ::kill(pid_, SIGKILL);
+      Wait();
+    }
+  }
+  WindowProgram(const WindowProgram&) = delete;
+  WindowProgram& operator=(const WindowProgram&) = delete;
+
+  bool started() const { return pid_ > 0; }
+  void Terminate() const { ::kill(pid_, SIGTERM); }
+  // The exit status once the program has ended within `limit`, else -1.
+  int EndsWithin(std::chrono::milliseconds limit) {
+    int status = -1;
+    WaitFor(
+        [&] {
+          int raw = 0;
+          if (::waitpid(pid_, &raw, WNOHANG) == pid_) {
+            status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+            pid_ = -1;
+            return true;
+          }
+          return false;
+        },
+        limit);
+    return status;
+  }
+
+ private:
+  void Wait() {
+    int raw = 0;
+    ::waitpid(pid_, &raw, 0);
+    pid_ = -1;
+  }
+  pid_t pid_ = -1;
+};
+
+std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The frames of a trace, without their times: "KIND HEX" for each transfer.
+std::vector<std::string> Frames(const std::string& trace) {
+  std::vector<std::string> frames;
+  std::istringstream lines(trace);
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t space = line.find(' ');
+    if (space == std::string::npos) {
+      continue;
+    }
+    const std::string rest = line.substr(space + 1);
+    if (rest.starts_with("SET ") || rest.starts_with("GET ") || rest.starts_with("OUT ")) {
+      frames.push_back(rest);
+    }
+  }
+  return frames;
+}
+
+// The centre of Apply's shape, in window pixels.
+Point ApplyCentre() {
+  const Rect bounds = main_window::kRegionControls[main_window::kApplyButton].shape.Bounds();
+  return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+}
+
+TEST(WindowProgram, AppliesWithRealClicksAndASecondCopyShowsTheFirstAndEnds) {
+  XvfbServer server("1280x800x24");
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  XWindowDriver x(server.display());
+  ASSERT_TRUE(x.connected());
+  TempDir home;
+
+  WindowProgram first(server.display(), home);
+  ASSERT_TRUE(first.started());
+  std::optional<XWindowDriver::Found> window;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        window = x.FindWindow(kTitle);
+        return window && window->viewable;
+      },
+      std::chrono::seconds(20)))
+      << "the main window did not show";
+  EXPECT_EQ(window->width, main_window::kWidth);
+  EXPECT_EQ(window->height, main_window::kHeight);
+  EXPECT_EQ(x.WindowClass(window->window), "N63KDriver/N63KDriver");
+
+  // What the same profile puts on the wire through n63kctl, from a copy of
+  // the data folder the window program laid out.
+  const std::filesystem::path data = home / "data/KORVU/N63K";
+  const std::filesystem::path copy = home / "copy";
+  std::filesystem::copy(data, copy, std::filesystem::copy_options::recursive);
+  const CliRun cli = RunBuiltTool("--data '" + copy.string() + "' --simulate apply --trace");
+  ASSERT_EQ(cli.status, 0) << cli.out;
+  const std::vector<std::string> expected = Frames(cli.out);
+  ASSERT_FALSE(expected.empty());
+
+  const std::size_t startUpFrames = Frames(ReadText(home / "trace")).size();
+  const auto before = std::filesystem::last_write_time(data / "Profile/ConfigInfo.cfg");
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const Point apply = ApplyCentre();
+  x.Click(window->x + apply.x, window->y + apply.y);
+  // A second click while the write runs starts nothing more.
+  x.Click(window->x + apply.x, window->y + apply.y);
+
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        return std::filesystem::last_write_time(data / "Profile/ConfigInfo.cfg") != before;
+      },
+      std::chrono::seconds(20)))
+      << "the profile table was not saved after the write";
+  std::vector<std::string> written = Frames(ReadText(home / "trace"));
+  written.erase(written.begin(), written.begin() + static_cast<std::ptrdiff_t>(startUpFrames));
+  EXPECT_EQ(written, expected);
+  EXPECT_EQ(ReadText(data / "Profile/Profile1.cfg"), ReadText(copy / "Profile/Profile1.cfg"));
+
+  // The close button only hides the window; a second copy shows it again and
+  // ends by itself.
+  x.Click(window->x + main_window::kClose.left + 10, window->y + main_window::kClose.top + 10);
+  ASSERT_TRUE(WaitFor([&] { return !x.FindWindow(kTitle)->viewable; }, std::chrono::seconds(10)));
+  WindowProgram second(server.display(), home);
+  EXPECT_EQ(second.EndsWithin(std::chrono::seconds(20)), 0);
+  EXPECT_TRUE(WaitFor([&] { return x.FindWindow(kTitle)->viewable; }, std::chrono::seconds(10)));
+
+  // The end of the session runs the shut-down sequence.
+  first.Terminate();
+  EXPECT_EQ(first.EndsWithin(std::chrono::seconds(20)), 0);
+}
+
+}  // namespace
+}  // namespace n63k::test
