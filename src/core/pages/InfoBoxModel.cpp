@@ -76,6 +76,10 @@ std::string InfoBoxModel::CancelCaption() const {
   return chineseUi_ ? "取消" : "Cancel";
 }
 
+std::string InfoBoxModel::CloseName() const {
+  return chineseUi_ ? "关闭" : "Close";
+}
+
 Rect InfoBoxModel::OkButton() const {
   return hasCancel_ ? info_box::kOkWithCancel : info_box::kOkAlone;
 }

@@ -53,6 +53,8 @@ class InfoBoxModel {
   std::string Title() const;
   const std::string& OkCaption() const { return okCaption_; }
   std::string CancelCaption() const;
+  // The close button has no caption; screen readers say this.
+  std::string CloseName() const;
   // The OK button moves left to make room for Cancel.
   Rect OkButton() const;
   // The box's three pictures, with or without the Cancel button.

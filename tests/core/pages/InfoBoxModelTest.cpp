@@ -99,14 +99,17 @@ TEST(InfoBoxModel, CaptionsButtonsAndPicturesFollowTheLanguageAndCancel) {
     const char* title;
     const char* ok;
     const char* cancel;
+    const char* close;
     Rect okButton;
     const skin_files::BoxLooks* looks;
   };
   const Case cases[] = {
-      {false, false, "Tips", "OK", "Cancel", info_box::kOkAlone, &skin_files::kInfoBoxOk},
-      {false, true, "Tips", "OK", "Cancel", info_box::kOkWithCancel, &skin_files::kInfoBoxCancel},
-      {true, false, "提示", "确定", "取消", info_box::kOkAlone, &skin_files::kInfoBoxOk},
-      {true, true, "提示", "确定", "取消", info_box::kOkWithCancel, &skin_files::kInfoBoxCancel},
+      {false, false, "Tips", "OK", "Cancel", "Close", info_box::kOkAlone, &skin_files::kInfoBoxOk},
+      {false, true, "Tips", "OK", "Cancel", "Close", info_box::kOkWithCancel,
+       &skin_files::kInfoBoxCancel},
+      {true, false, "提示", "确定", "取消", "关闭", info_box::kOkAlone, &skin_files::kInfoBoxOk},
+      {true, true, "提示", "确定", "取消", "关闭", info_box::kOkWithCancel,
+       &skin_files::kInfoBoxCancel},
   };
   for (const Case& c : cases) {
     InfoBoxModel box("Mouse not found", c.hasCancel, InfoBoxModel::Mode::kModal, c.chinese, timers);
@@ -116,6 +119,7 @@ TEST(InfoBoxModel, CaptionsButtonsAndPicturesFollowTheLanguageAndCancel) {
     EXPECT_EQ(box.Title(), c.title) << name;
     EXPECT_EQ(box.OkCaption(), c.ok) << name;
     EXPECT_EQ(box.CancelCaption(), c.cancel) << name;
+    EXPECT_EQ(box.CloseName(), c.close) << name;
     EXPECT_EQ(box.OkButton(), c.okButton) << name;
     EXPECT_EQ(&box.Looks(), c.looks) << name;
     EXPECT_EQ(box.Text(), "Mouse not found") << name;
