@@ -14,6 +14,7 @@
 
 #include "core/pages/LanguageMenuLayout.h"
 #include "core/pages/SkinFiles.h"
+#include "ui/Compositing.h"
 #include "ui/widgets/SkinPicture.h"
 
 namespace n63k::ui {
@@ -54,6 +55,10 @@ LanguageMenuWindow::LanguageMenuWindow(const std::filesystem::path& programFolde
     flags_[static_cast<std::size_t>(n - 1)] = LoadSkinPicture(programFolder, file);
   }
   model_.SetObserver(this);
+}
+
+LanguageMenuWindow::Look LanguageMenuWindow::DesktopLook() {
+  return WindowSystemComposites() ? Look::kTranslucent : Look::kOpaque;
 }
 
 void LanguageMenuWindow::PopUp(const QRect& languageButton) {

@@ -19,6 +19,8 @@ class LanguageMenuWindow final : public QWidget, private LanguageMenuObserver {
 
  public:
   enum class Look { kTranslucent, kOpaque };
+  // Translucent where the window system blends windows, else opaque.
+  static Look DesktopLook();
 
   LanguageMenuWindow(const std::filesystem::path& programFolder, Look look,
                      QWidget* parent = nullptr);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -110,6 +111,13 @@ TEST_F(LanguageMenuWindowTest, KeyboardChoosesAndEscapeClosesWithoutAChoice) {
   QTest::keyClick(menu, Qt::Key_Escape);
   EXPECT_EQ(chosen->count(), 0);
   EXPECT_EQ(closed->count(), 1);
+}
+
+TEST(LanguageMenuLook, WithoutACompositingWindowSystemTheListIsOpaque) {
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+    GTEST_SKIP() << "only the offscreen platform surely blends nothing";
+  }
+  EXPECT_EQ(LanguageMenuWindow::DesktopLook(), LanguageMenuWindow::Look::kOpaque);
 }
 
 TEST_F(LanguageMenuWindowTest, TheTranslucentLookStretchesThePanel) {
