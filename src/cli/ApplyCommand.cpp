@@ -106,7 +106,7 @@ int Apply(Context& context, const ApplyOptions& options) {
   }
   int status = kExitOk;
   if (failure) {
-    context.err << SyncFailureText(*failure);
+    context.err << SyncFailureText(*failure, state.localisation().chineseUi);
     status = kExitFailure;
   } else {
     const Outcome saved = state.profileTable().SaveProfileTable();

@@ -2,7 +2,7 @@
 
 namespace n63k {
 
-std::string_view SyncFailureText(SyncFailure failure) {
+std::string_view SyncFailureText(SyncFailure failure, bool chineseUi) {
   switch (failure) {
     case SyncFailure::kKeyMatrix:
       return "write mousekey metix fail.\n";
@@ -17,11 +17,12 @@ std::string_view SyncFailureText(SyncFailure failure) {
     case SyncFailure::kDpi:
       return "Write mouse DPI failed.\n";
     case SyncFailure::kMacro:
-      return "Write mouse macro failed.\n";
+      return chineseUi ? "写入鼠标宏失败。\n" : "Write mouse macro failed.\n";
     case SyncFailure::kPollingRate:
-      return "Write mouse report rate failed.\n";
+      return chineseUi ? "写入鼠标回报率失败。\n" : "Write mouse report rate failed.\n";
     case SyncFailure::kStopped:
-      return "Writing the mouse was stopped before it finished.\n";
+      return chineseUi ? "写入鼠标未完成即被停止。\n"
+                       : "Writing the mouse was stopped before it finished.\n";
   }
   return {};
 }

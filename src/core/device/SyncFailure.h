@@ -17,7 +17,8 @@ enum class SyncFailure {
   kStopped = 8,  // the program stopped the worker before the write ended
 };
 
-// The text shown for a failure; it ends with a line break.
-std::string_view SyncFailureText(SyncFailure failure);
+// The text shown for a failure; it ends with a line break. The steps that
+// the device link added later have a Chinese wording too.
+std::string_view SyncFailureText(SyncFailure failure, bool chineseUi);
 
 }  // namespace n63k
