@@ -293,6 +293,19 @@ int MainWindowModel::FlagLanguage() const {
   return settings_.language.FlagLanguage();
 }
 
+std::string_view MainWindowModel::PlainButtonName(PlainButton button) const {
+  const bool chinese = settings_.localisation.chineseUi;
+  switch (button) {
+    case PlainButton::kMinimise:
+      return chinese ? "最小化" : "Minimise";
+    case PlainButton::kClose:
+      return chinese ? "关闭到托盘" : "Close to the tray";
+    case PlainButton::kLanguage:
+      return chinese ? "语言" : "Language";
+  }
+  return {};
+}
+
 void MainWindowModel::Notify(MainWindowPart part) {
   if (observer_ != nullptr) {
     observer_->Changed(part);

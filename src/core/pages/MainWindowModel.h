@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/base/Geometry.h"
 #include "core/base/Outcome.h"
@@ -16,6 +17,15 @@
 #include "core/store/ProfileTable.h"
 
 namespace n63k {
+
+// The window's title, also the tray icon's tip and its balloon's text.
+inline constexpr std::string_view kMainWindowTitle = "Korvu N63K Gaming Mouse Driver";
+inline constexpr std::string_view kTrayBalloonTitle = "Running";
+inline constexpr std::string_view kTrayConfig = "Config";
+inline constexpr std::string_view kTrayExit = "Exit";
+
+// The main window's buttons without a caption.
+enum class PlainButton { kMinimise, kClose, kLanguage };
 
 // What of the main window changed, so that its view redraws that part.
 enum class MainWindowPart {
@@ -125,6 +135,8 @@ class MainWindowModel final : public LanguageObserver {
   const skin_files::RegionLooks& RegionLooks() const;
   // The language number whose flag is shown.
   int FlagLanguage() const;
+  // What screen readers call a button without a caption.
+  std::string_view PlainButtonName(PlainButton button) const;
 
   static constexpr int kTrayDoubleClick = 515;
 
