@@ -19,13 +19,21 @@ void ProgramState::Tell(const Outcome& outcome) {
 }
 
 void ProgramState::LoadStoredSettings() {
+  LoadSettings(PrepareDataAndLanguage());
+}
+
+int ProgramState::PrepareDataAndLanguage() {
   ProvisionDataFolder(folders_, files_);
   const LanguageNumber stored = language_.StartUp();
   Tell(stored.outcome);
+  return stored.number;
+}
+
+void ProgramState::LoadSettings(int storedLanguage) {
   Tell(macroStore_.LoadMacroTable());
   Tell(profileTable_.LoadProfileTable());
   profileTable_.UseCurrentMacroIds();
-  Tell(language_.SwitchLanguage(stored.number, LanguagePick::kStartUp));
+  Tell(language_.SwitchLanguage(storedLanguage, LanguagePick::kStartUp));
 }
 
 }  // namespace n63k

@@ -30,6 +30,11 @@ class ProgramState {
   // profile's macros, and switch to the stored language. Everything the
   // loads tell is shown as it happens.
   void LoadStoredSettings();
+  // The same in the window program's two halves, with the boot-loader check
+  // between them: provisioning and the installation language, which answer
+  // the stored language number; then the settings and that language.
+  int PrepareDataAndLanguage();
+  void LoadSettings(int storedLanguage);
 
   // Shows the user what an operation told, in the current language.
   void Tell(const Outcome& outcome);
