@@ -258,9 +258,18 @@ void MainWindowModel::PressMinimise() {
 }
 
 void MainWindowModel::PressLanguage() {
+  settings_.language.SetMenuOpen(true);
   if (observer_ != nullptr) {
     observer_->OpenLanguageMenu();
   }
+}
+
+void MainWindowModel::PickLanguage(int number) {
+  settings_.tell(settings_.language.SwitchLanguage(number, LanguagePick::kMenu));
+}
+
+void MainWindowModel::LanguageMenuClosed() {
+  settings_.language.SetMenuOpen(false);
 }
 
 void MainWindowModel::ReapplyCaptions() {

@@ -115,7 +115,12 @@ class MainWindowModel final : public LanguageObserver {
   // The close button and Alt+F4.
   void PressClose();
   void PressMinimise();
+  // The language button opens the language menu.
   void PressLanguage();
+  // The menu reports a language number (1-12); the switch closes the menu.
+  void PickLanguage(int number);
+  // The menu has closed, with or without a pick.
+  void LanguageMenuClosed();
 
   // LanguageObserver
   void ReapplyCaptions() override;

@@ -448,11 +448,23 @@ TEST_F(MainWindowModelTest, LanguageSwitchReappliesCaptionsLooksAndFlag) {
     EXPECT_EQ(recorder_.changed, std::vector<MainWindowPart>{MainWindowPart::kLanguage});
     EXPECT_EQ(recorder_.Take(), Calls{"ReapplyPageCaptions"});
   }
+}
 
-  // A pick from the open menu closes it once applied.
-  state_->language().SetMenuOpen(true);
-  Tell(state_->language().SwitchLanguage(5, LanguagePick::kMenu));
+TEST_F(MainWindowModelTest, LanguageMenuPickSwitchesOnlyWhileTheMenuIsOpen) {
+  MainWindowModel& model = Open();
+  model.PressLanguage();
+  EXPECT_EQ(recorder_.Take(), Calls{"OpenLanguageMenu"});
+  model.PickLanguage(5);
+  EXPECT_EQ(model.Caption(main_window::kApplyButton), "ger");
+  EXPECT_EQ(model.FlagLanguage(), 5);
+  EXPECT_EQ(test::ReadBytes(data() / "Language.cfg"), (std::vector<std::uint8_t>{5, 0, 0, 0}));
   EXPECT_EQ(recorder_.Take(), (Calls{"ReapplyPageCaptions", "CloseLanguageMenu"}));
+
+  // A pick that arrives after the menu closed changes nothing.
+  model.LanguageMenuClosed();
+  model.PickLanguage(3);
+  EXPECT_EQ(model.FlagLanguage(), 5);
+  EXPECT_TRUE(recorder_.Take().empty());
 }
 
 TEST_F(MainWindowModelTest, LanguageIsNoLongerFollowedOnceTheWindowIsGone) {
