@@ -1,0 +1,228 @@
+// The pictures the build paints into the program folder: every one there at
+// its size and at twice its size, and the looks of a window differing from
+// its background exactly where its buttons are.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/i18n/Languages.h"
+#include "core/pages/InfoBoxLayout.h"
+#include "core/pages/MainWindowLayout.h"
+#include "core/pages/ProgressLayout.h"
+#include "core/pages/SkinFiles.h"
+#include "core/pages/SkinPictures.h"
+
+namespace n63k {
+namespace {
+
+using skin_files::kLargeScale;
+
+constexpr int kScales[] = {1, kLargeScale};
+
+QImage Load(std::string_view file, int scale) {
+  const QString path = QStringLiteral(N63K_PROGRAM_DIR "/") +
+                       QString::fromStdString(skin_files::AtScale(file, scale));
+  return QImage(path).convertToFormat(QImage::Format_ARGB32);
+}
+
+struct Picture {
+  std::string file;
+  QSize size;
+};
+
+std::vector<Picture> AllPictures() {
+  const QSize window(main_window::kWidth, main_window::kHeight);
+  const QSize box(info_box::kWidth, info_box::kHeight);
+  const auto sized = [](skin_files::PictureSize size) { return QSize(size.width, size.height); };
+  std::vector<Picture> pictures;
+  for (std::string_view file :
+       {skin_files::kMainNormal, skin_files::kMainOver, skin_files::kMainDown}) {
+    pictures.push_back({std::string(file), window});
+  }
+  for (const skin_files::RegionLooks& looks :
+       {skin_files::kRegionChinese, skin_files::kRegionOther}) {
+    for (std::string_view file : {looks.normal, looks.selected, looks.hover, looks.disabled}) {
+      pictures.push_back({std::string(file), window});
+    }
+  }
+  for (const skin_files::BoxLooks& looks : {skin_files::kInfoBoxOk, skin_files::kInfoBoxCancel}) {
+    for (std::string_view file : {looks.normal, looks.hover, looks.pressed}) {
+      pictures.push_back({std::string(file), box});
+    }
+  }
+  const QSize progress(progress_window::kWidth, progress_window::kHeight);
+  pictures.push_back({std::string(skin_files::kProgressNormal), progress});
+  pictures.push_back({std::string(skin_files::kProgressOver), progress});
+  pictures.push_back({std::string(skin_files::kSliderThumb), sized(skin_files::kSliderThumbSize)});
+  for (int language = 1; language <= kLanguageCount; ++language) {
+    pictures.push_back({skin_files::FlagFile(language), sized(skin_files::kFlagSize)});
+    pictures.push_back({skin_files::SmallFlagFile(language), sized(skin_files::kSmallFlagSize)});
+  }
+  pictures.push_back(
+      {std::string(skin_files::kLanguageMenuPanel), sized(skin_files::kLanguageMenuPanelSize)});
+  for (const int side : skin_files::kIconSizes) {
+    pictures.push_back({skin_files::IconFile(side), QSize(side, side)});
+  }
+  pictures.push_back({std::string(skin_files::kMenuConfig), sized(skin_files::kMenuIconSize)});
+  pictures.push_back({std::string(skin_files::kMenuExit), sized(skin_files::kMenuIconSize)});
+  return pictures;
+}
+
+TEST(SkinFilesTest, EveryPictureIsInTheProgramFolderAtItsSizeAndTwiceIt) {
+  for (const Picture& picture : AllPictures()) {
+    for (const int scale : kScales) {
+      const QImage image = Load(picture.file, scale);
+      EXPECT_EQ(image.size(), picture.size * scale)
+          << skin_files::AtScale(picture.file, scale) << (image.isNull() ? " is missing" : "");
+    }
+  }
+}
+
+// A look of a window against its background: the controls whose pixels the
+// look changes, and where inside each control to look for the change.
+struct LookCase {
+  std::string_view background;
+  std::string_view look;
+  std::function<bool(Point)> insideAControl;  // in 1x pixels
+  std::vector<Point> samples;                 // one or more per control, in 1x pixels
+};
+
+std::vector<Point> SamplesOf(const Quad& quad) {
+  const Rect bounds = quad.Bounds();
+  const Point centre{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+  std::vector<Point> samples{centre};
+  for (const Point& corner : quad.corners) {
+    samples.push_back({(corner.x + centre.x) / 2, (corner.y + centre.y) / 2});
+  }
+  return samples;
+}
+
+std::vector<LookCase> RegionCases() {
+  const auto insideAShape = [](Point p) {
+    for (const main_window::RegionControl& control : main_window::kRegionControls) {
+      if (control.shape.Contains(p)) {
+        return true;
+      }
+    }
+    return false;
+  };
+  std::vector<Point> samples;
+  for (const main_window::RegionControl& control : main_window::kRegionControls) {
+    for (const Point& p : SamplesOf(control.shape)) {
+      samples.push_back(p);
+    }
+  }
+  std::vector<LookCase> cases;
+  for (const skin_files::RegionLooks& looks :
+       {skin_files::kRegionChinese, skin_files::kRegionOther}) {
+    for (std::string_view look : {looks.hover, looks.selected, looks.disabled}) {
+      cases.push_back({looks.normal, look, insideAShape, samples});
+    }
+  }
+  return cases;
+}
+
+std::vector<LookCase> PlainButtonCases() {
+  const auto insideAny = [](std::vector<Rect> rects) {
+    return [rects](Point p) {
+      for (const Rect& rect : rects) {
+        if (rect.Contains(p)) {
+          return true;
+        }
+      }
+      return false;
+    };
+  };
+  const auto centres = [](std::vector<Rect> rects) {
+    std::vector<Point> points;
+    for (const Rect& rect : rects) {
+      points.push_back({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    }
+    return points;
+  };
+  const std::vector<Rect> main{main_window::kMinimise, main_window::kClose,
+                               main_window::kLanguageButton};
+  const std::vector<Rect> ok{info_box::kOkAlone, info_box::kClose};
+  const std::vector<Rect> cancel{info_box::kOkWithCancel, info_box::kCancel, info_box::kClose};
+  return {
+      {skin_files::kMainNormal, skin_files::kMainOver, insideAny(main), centres(main)},
+      {skin_files::kMainNormal, skin_files::kMainDown, insideAny(main), centres(main)},
+      {skin_files::kInfoBoxOk.normal, skin_files::kInfoBoxOk.hover, insideAny(ok), centres(ok)},
+      {skin_files::kInfoBoxOk.normal, skin_files::kInfoBoxOk.pressed, insideAny(ok), centres(ok)},
+      {skin_files::kInfoBoxCancel.normal, skin_files::kInfoBoxCancel.hover, insideAny(cancel),
+       centres(cancel)},
+      {skin_files::kInfoBoxCancel.normal, skin_files::kInfoBoxCancel.pressed, insideAny(cancel),
+       centres(cancel)},
+  };
+}
+
+void ExpectLookDiffersOnlyInsideItsControls(const LookCase& c) {
+  const QImage firstBackground = Load(c.background, 1);
+  ASSERT_FALSE(firstBackground.isNull()) << c.background;
+  const int width = firstBackground.width();
+  std::vector<bool> inside(static_cast<std::size_t>(width * firstBackground.height()));
+  for (int y = 0; y < firstBackground.height(); ++y) {
+    for (int x = 0; x < width; ++x) {
+      inside[static_cast<std::size_t>(y * width + x)] = c.insideAControl({x, y});
+    }
+  }
+  for (const int scale : kScales) {
+    SCOPED_TRACE(skin_files::AtScale(c.look, scale));
+    const QImage background = Load(c.background, scale);
+    const QImage look = Load(c.look, scale);
+    ASSERT_EQ(look.size(), background.size());
+    int strayPixels = 0;
+    int seeThroughPixels = 0;
+    for (int y = 0; y < look.height(); ++y) {
+      const auto* lookRow = reinterpret_cast<const QRgb*>(look.constScanLine(y));
+      const auto* backgroundRow = reinterpret_cast<const QRgb*>(background.constScanLine(y));
+      for (int x = 0; x < look.width(); ++x) {
+        seeThroughPixels += qAlpha(lookRow[x]) != 255 ? 1 : 0;
+        if (!inside[static_cast<std::size_t>((y / scale) * width + x / scale)] &&
+            lookRow[x] != backgroundRow[x]) {
+          ++strayPixels;
+        }
+      }
+    }
+    EXPECT_EQ(seeThroughPixels, 0);
+    EXPECT_EQ(strayPixels, 0) << "pixels changed outside the controls";
+    for (const Point& p : c.samples) {
+      const int x = p.x * scale;
+      const int y = p.y * scale;
+      EXPECT_NE(look.pixel(x, y), background.pixel(x, y)) << "unchanged at " << p.x << "," << p.y;
+    }
+  }
+}
+
+TEST(SkinFilesTest, RegionLooksChangeTheSlantedButtonsAndNothingElse) {
+  for (const LookCase& c : RegionCases()) {
+    ExpectLookDiffersOnlyInsideItsControls(c);
+  }
+}
+
+TEST(SkinFilesTest, HoverAndPressedLooksChangeOnlyThePlainButtons) {
+  for (const LookCase& c : PlainButtonCases()) {
+    ExpectLookDiffersOnlyInsideItsControls(c);
+  }
+}
+
+TEST(SkinFilesTest, SliderThumbCornersHaveTheSeeThroughColourAndItsMiddleNot) {
+  for (const int scale : kScales) {
+    const QImage thumb = Load(skin_files::kSliderThumb, scale);
+    ASSERT_FALSE(thumb.isNull());
+    const QRgb key = thumb.pixel(0, 0);
+    const int right = thumb.width() - 1;
+    const int bottom = thumb.height() - 1;
+    EXPECT_EQ(thumb.pixel(right, 0), key) << "scale " << scale;
+    EXPECT_EQ(thumb.pixel(0, bottom), key) << "scale " << scale;
+    EXPECT_EQ(thumb.pixel(right, bottom), key) << "scale " << scale;
+    EXPECT_NE(thumb.pixel(thumb.width() / 2, thumb.height() / 2), key) << "scale " << scale;
+  }
+}
+
+}  // namespace
+}  // namespace n63k
