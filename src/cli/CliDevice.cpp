@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/device/TracingPointerSettings.h"
 #include "platform/DesktopPointerSelection.h"
 #include "platform/HidapiTransport.h"
 
@@ -45,24 +44,12 @@ CliDevice::CliDevice(Context& context, bool trace) : context_(context) {
   }
 
   if (trace) {
-    const std::uint64_t start = context.StartMs();
     std::ostream& out = context.out;
-    tracing_ = std::make_unique<TracingTransport>(*transport, context.clock(),
-                                                  [&out, start](const TransferRecord& record) {
-                                                    out << TraceLine(record, start) << std::endl;
-                                                  });
-    transport = tracing_.get();
-    tracingPointer_ = std::make_unique<TracingPointerSettings>(
-        *pointer_, context.clock(),
-        [&out, start](std::uint64_t at, const PointerValues& values) {
-          out << PointerTraceLine(at, values, start) << std::endl;
-        },
-        [&out, start](std::uint64_t at, const PointerReport& report) {
-          for (const std::string& line : PointerReportLines(at, report, start)) {
-            out << line << std::endl;
-          }
-        });
-    pointer_ = tracingPointer_.get();
+    traced_ = std::make_unique<TracedDevice>(
+        *transport, *pointer_, context.clock(), context.StartMs(),
+        [&out](const std::string& line) { out << line << std::endl; });
+    transport = &traced_->transport();
+    pointer_ = &traced_->pointer();
   }
   link_ = std::make_unique<DeviceLink>(*transport, context.clock());
 }

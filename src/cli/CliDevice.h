@@ -6,7 +6,7 @@
 #include "core/device/DeviceLink.h"
 #include "core/device/PointerSettings.h"
 #include "core/device/SimulatedMouse.h"
-#include "core/device/TracingTransport.h"
+#include "core/device/TracedDevice.h"
 
 namespace n63k::cli {
 
@@ -33,10 +33,9 @@ class CliDevice {
   std::unique_ptr<SimulatedMouse> ownSimulated_;
   SimulatedMouse* simulated_ = nullptr;
   std::unique_ptr<HidTransport> ownTransport_;
-  std::unique_ptr<TracingTransport> tracing_;
-  std::unique_ptr<DeviceLink> link_;
   std::unique_ptr<PointerSettings> ownPointer_;
-  std::unique_ptr<PointerSettings> tracingPointer_;
+  std::unique_ptr<TracedDevice> traced_;
+  std::unique_ptr<DeviceLink> link_;
   PointerSettings* pointer_ = nullptr;
 };
 
