@@ -23,11 +23,11 @@ struct RegionLooks {
   std::string_view disabled;
 };
 inline constexpr RegionLooks kRegionChinese{
-    "skins/Region/Chinese_Normal.bmp", "skins/Region/Chinese_Down.bmp",
-    "skins/Region/Chinese_Over.bmp", "skins/Region/Chinese_Disabled.bmp"};
+    "skins/Region/Chinese_Normal.png", "skins/Region/Chinese_Down.png",
+    "skins/Region/Chinese_Over.png", "skins/Region/Chinese_Disabled.png"};
 inline constexpr RegionLooks kRegionOther{
-    "skins/Region/Other_Normal.bmp", "skins/Region/Other_Down.bmp", "skins/Region/Other_Over.bmp",
-    "skins/Region/Other_Disabled.bmp"};
+    "skins/Region/Other_Normal.png", "skins/Region/Other_Down.png", "skins/Region/Other_Over.png",
+    "skins/Region/Other_Disabled.png"};
 
 // The info box, with and without its Cancel button: background, hover and
 // pressed looks, each the box's size.
