@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "core/app/MouseTexts.h"
 #include "platform/DesktopPointerSelection.h"
 #include "platform/HidapiTransport.h"
 
@@ -64,7 +65,7 @@ bool CliDevice::Open() {
     case OpenResult::kOpened:
       return true;
     case OpenResult::kNotFound:
-      context_.err << "The N63K gaming mouse cannot be found.\n";
+      context_.err << MouseNotFoundText(false) << "\n";
       return false;
     case OpenResult::kNoPermission:
       context_.err << "n63kctl: the N63K gaming mouse is connected (" << link_->DevicePath()

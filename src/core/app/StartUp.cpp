@@ -19,8 +19,7 @@ bool OpenWithRetries(StartUpSteps& steps, Clock& clock) {
 
 StartUpEnd RunStartUp(StartUpSteps& steps, Clock& clock) {
   steps.PrepareDataAndLanguage();
-  if (steps.BootLoaderPresent()) {
-    steps.HandToFlasher();
+  if (steps.BootLoaderPresent() && steps.HandToFlasher()) {
     return StartUpEnd::kHandedToFlasher;
   }
   steps.LoadSettings();

@@ -16,8 +16,9 @@ class StartUpSteps {
   virtual void PrepareDataAndLanguage() = 0;
   // Whether the mouse waits in its boot loader (this check takes its own time).
   virtual bool BootLoaderPresent() = 0;
-  // Starts the flasher; the program then ends.
-  virtual void HandToFlasher() = 0;
+  // Starts the flasher, after which the program ends; false when it could not
+  // be started (the user has been told), and the start-up goes on.
+  virtual bool HandToFlasher() = 0;
   // The macro table, the profile table, the current profile and its macros,
   // then the stored language.
   virtual void LoadSettings() = 0;

@@ -11,15 +11,23 @@ namespace {
 // Records each step with the time it ran at.
 class RecordingSteps final : public StartUpSteps {
  public:
-  RecordingSteps(VirtualClock& clock, bool bootLoader, bool prepares, int opensAtAttempt)
-      : clock_(clock), bootLoader_(bootLoader), prepares_(prepares), opensAt_(opensAtAttempt) {}
+  RecordingSteps(VirtualClock& clock, bool bootLoader, bool flasher, bool prepares,
+                 int opensAtAttempt)
+      : clock_(clock),
+        bootLoader_(bootLoader),
+        flasher_(flasher),
+        prepares_(prepares),
+        opensAt_(opensAtAttempt) {}
 
   void PrepareDataAndLanguage() override { Log("prepare"); }
   bool BootLoaderPresent() override {
     Log("boot-loader?");
     return bootLoader_;
   }
-  void HandToFlasher() override { Log("flasher"); }
+  bool HandToFlasher() override {
+    Log("flasher");
+    return flasher_;
+  }
   void LoadSettings() override { Log("load"); }
   void BuildWindow() override { Log("build"); }
   bool PrepareDevice() override {
@@ -45,6 +53,7 @@ class RecordingSteps final : public StartUpSteps {
 
   VirtualClock& clock_;
   bool bootLoader_;
+  bool flasher_;
   bool prepares_;
   int opensAt_;
   int attempts_ = 0;
@@ -66,6 +75,7 @@ std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std:
 struct Case {
   const char* name;
   bool bootLoader;
+  bool flasher;  // the flasher starts
   bool prepares;
   int opensAtAttempt;  // 0: never
   StartUpEnd end;
@@ -79,23 +89,32 @@ TEST(StartUp, RunsItsStepsInOrderAndEndsAsTheMouseAllows) {
       {"boot loader: flasher, nothing loaded",
        true,
        true,
+       true,
        1,
        StartUpEnd::kHandedToFlasher,
        {"prepare@0", "boot-loader?@0", "flasher@0"}},
-      {"no device link: window shown, nothing opened", false, false, 1,
+      {"boot loader without a flasher: the start-up goes on",
+       true,
+       false,
+       true,
+       1,
+       StartUpEnd::kRunning,
+       {"prepare@0", "boot-loader?@0", "flasher@0", "load@0", "build@0", "device?@0", "open@0",
+        "refresh@0", "workers@0", "version@0", "show@0", "running@0"}},
+      {"no device link: window shown, nothing opened", false, true, false, 1,
        StartUpEnd::kRunningWithoutDevice, Join(loaded, {"show@0"})},
-      {"mouse at once", false, true, 1, StartUpEnd::kRunning,
+      {"mouse at once", false, true, true, 1, StartUpEnd::kRunning,
        Join(loaded, {"open@0", "refresh@0", "workers@0", "version@0", "show@0", "running@0"})},
-      {"mouse at the third try, 500 ms apart", false, true, 3, StartUpEnd::kRunning,
+      {"mouse at the third try, 500 ms apart", false, true, true, 3, StartUpEnd::kRunning,
        Join(Join(loaded, Opens(3)),
             {"refresh@1000", "workers@1000", "version@1000", "show@1000", "running@1000"})},
-      {"no mouse: ten tries over 4.5 s, then the count-down", false, true, 0,
+      {"no mouse: ten tries over 4.5 s, then the count-down", false, true, true, 0,
        StartUpEnd::kMouseNotFound,
        Join(Join(loaded, Opens(10)), {"refresh@4500", "not-found@4500"})},
   };
   for (const Case& c : cases) {
     VirtualClock clock;
-    RecordingSteps steps(clock, c.bootLoader, c.prepares, c.opensAtAttempt);
+    RecordingSteps steps(clock, c.bootLoader, c.flasher, c.prepares, c.opensAtAttempt);
     EXPECT_EQ(RunStartUp(steps, clock), c.end) << c.name;
     EXPECT_EQ(steps.log, c.steps) << c.name;
   }
