@@ -10,7 +10,8 @@ void SyncBridge::OnSyncProgress(int percent) {
 }
 
 void SyncBridge::OnSyncDone() {
-  QMetaObject::invokeMethod(&context_, [this] { handlers_.done(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      &context_, [this] { handlers_.done(); }, Qt::QueuedConnection);
 }
 
 void SyncBridge::OnSyncFailed(SyncFailure failure) {

@@ -1,6 +1,7 @@
 #include "app/WindowProgram.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
 #include <cstdlib>
 #include <string_view>
 
@@ -36,7 +37,9 @@ WindowProgram::WindowProgram(QApplication& application, Folders folders)
       state_(std::move(folders), messages_, clock_),
       messages_(state_.localisation(), timers_, state_.folders().program) {}
 
-WindowProgram::~WindowProgram() { ShutDown(); }
+WindowProgram::~WindowProgram() {
+  ShutDown();
+}
 
 int WindowProgram::Run() {
   signals_ = std::make_unique<ShutdownSignals>([this] { EndProgram(); });
@@ -71,7 +74,9 @@ void WindowProgram::PrepareDataAndLanguage() {
   }
 }
 
-bool WindowProgram::BootLoaderPresent() { return BootLoaderCheck(clock_).Run(); }
+bool WindowProgram::BootLoaderPresent() {
+  return BootLoaderCheck(clock_).Run();
+}
 
 bool WindowProgram::HandToFlasher() {
   return StartFlasher(state_.folders().program, state_.localisation().chineseUi, starter_,
@@ -93,8 +98,8 @@ void WindowProgram::BuildDevice() {
   }
   desktopPointer_ = MakeDesktopPointerSettings();
   pointer_ = desktopPointer_.get();
-  trace_ = OpenRequestedTrace(std::getenv("N63K_TRACE"), messages_,
-                              state_.localisation().chineseUi);
+  trace_ =
+      OpenRequestedTrace(std::getenv("N63K_TRACE"), messages_, state_.localisation().chineseUi);
   if (trace_ != nullptr) {
     traced_ = std::make_unique<TracedDevice>(
         *transport_, *pointer_, clock_, startMs_,
@@ -105,16 +110,15 @@ void WindowProgram::BuildDevice() {
   link_ = std::make_unique<DeviceLink>(*transport_, clock_);
 
   bridge_ = std::make_unique<SyncBridge>(
-      windowThread_,
-      SyncBridge::Handlers{
-          .progress = [this](int percent) { progress_->SetProgress(percent); },
-          .done = [this] { model_->SyncDone(); },
-          .failed =
-              [this](SyncFailure failure) {
-                progress_->WriteFailed();
-                model_->SyncFailed(failure);
-              },
-      });
+      windowThread_, SyncBridge::Handlers{
+                         .progress = [this](int percent) { progress_->SetProgress(percent); },
+                         .done = [this] { model_->SyncDone(); },
+                         .failed =
+                             [this](SyncFailure failure) {
+                               progress_->WriteFailed();
+                               model_->SyncFailed(failure);
+                             },
+                     });
   worker_ = std::make_unique<SyncWorker>(*link_, *pointer_, state_.mouseWatchList(), *bridge_);
   writes_ = std::make_unique<WorkerWrites>(state_, *worker_, [this] { progress_->Start(); });
 }
@@ -153,7 +157,8 @@ void WindowProgram::OpenLanguageMenu() {
   if (languageMenu_ != nullptr) {
     return;
   }
-  languageMenu_ = new ui::LanguageMenuWindow(state_.folders().program, window_.get());
+  languageMenu_ = new ui::LanguageMenuWindow(state_.folders().program,
+                                             ui::LanguageMenuWindow::DesktopLook(), window_.get());
   languageMenu_->setAttribute(Qt::WA_DeleteOnClose);
   state_.language().SetMenuOpen(true);
   QObject::connect(languageMenu_, &ui::LanguageMenuWindow::languageChosen, [this](int number) {
@@ -167,7 +172,9 @@ void WindowProgram::OpenLanguageMenu() {
   languageMenu_->PopUp(window_->LanguageButtonGlobalRect());
 }
 
-bool WindowProgram::PrepareDevice() { return link_->Prepare(); }
+bool WindowProgram::PrepareDevice() {
+  return link_->Prepare();
+}
 
 bool WindowProgram::OpenDevice() {
   lastOpen_ = link_->Open();
@@ -200,24 +207,32 @@ void WindowProgram::ReadFirmwareVersion() {
   firmwareVersion_ = n63k::ReadFirmwareVersion(*link_).value_or(0);
 }
 
-void WindowProgram::ShowWindow() { model_->ShowFromTray(); }
+void WindowProgram::ShowWindow() {
+  model_->ShowFromTray();
+}
 
 void WindowProgram::StartRunning() {
   updater_ = std::make_unique<UpdaterLaunch>(timers_, starter_, state_.folders().program);
   updater_->Arm(true);
-  connection_ =
-      std::make_unique<MouseConnection>(timers_, messages_, state_.localisation(), *this);
+  connection_ = std::make_unique<MouseConnection>(timers_, messages_, state_.localisation(),
+                                                  static_cast<MouseConnectionHost&>(*this));
   if (simulated_ == nullptr) {
     watcher_ = std::make_unique<UdevDeviceWatcher>();
     watcher_->Start(*connection_);
   }
 }
 
-OpenResult WindowProgram::OpenMouse() { return link_->Open(); }
+OpenResult WindowProgram::OpenMouse() {
+  return link_->Open();
+}
 
-void WindowProgram::CloseMouse() { link_->Close(); }
+void WindowProgram::CloseMouse() {
+  link_->Close();
+}
 
-void WindowProgram::MouseOpened() { ReadFirmwareVersion(); }
+void WindowProgram::MouseOpened() {
+  ReadFirmwareVersion();
+}
 
 void WindowProgram::MouseClosed() {}
 

@@ -55,7 +55,7 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   // StartUpSteps
   void PrepareDataAndLanguage() override;
   bool BootLoaderPresent() override;
-  void HandToFlasher() override;
+  bool HandToFlasher() override;
   void LoadSettings() override;
   void BuildWindow() override;
   bool PrepareDevice() override;

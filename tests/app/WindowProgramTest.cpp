@@ -178,6 +178,13 @@ TEST(WindowProgram, AppliesWithRealClicksAndASecondCopyShowsTheFirstAndEnds) {
   EXPECT_EQ(written, expected);
   EXPECT_EQ(ReadText(data / "Profile/Profile1.cfg"), ReadText(copy / "Profile/Profile1.cfg"));
 
+  // The progress window closes itself after the write.
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        const auto progress = x.FindWindow("KorvuN63KProcessDlg");
+        return !progress || !progress->viewable;
+      },
+      std::chrono::seconds(10)));
   // The close button only hides the window; a second copy shows it again and
   // ends by itself.
   x.Click(window->x + main_window::kClose.left + 10, window->y + main_window::kClose.top + 10);

@@ -192,7 +192,7 @@ void MainWindowModel::SyncFailed(SyncFailure failure) {
   if (!writing_) {
     return;
   }
-  settings_.messages.InfoBox(std::string(SyncFailureText(failure)), false);
+  settings_.messages.InfoBox(std::string(SyncFailureText(failure, settings_.localisation.chineseUi)), false);
   writing_ = false;
   writes_.FinishWrite();
   Notify(MainWindowPart::kApply);
