@@ -120,7 +120,6 @@ MainWindow::MainWindow(MainWindowModel& model, std::filesystem::path programFold
   BuildTray();
   ShowLanguage();
   model_.SetObserver(this);
-  model_.PagesCreated();
   ShowPages();
   ShowProfiles();
 }

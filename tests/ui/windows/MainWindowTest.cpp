@@ -74,6 +74,7 @@ class MainWindowTest : public ::testing::Test {
                            [this](const Outcome& outcome) { state_->Tell(outcome); }},
         *captions_, pages_, pages_);
     window_ = std::make_unique<MainWindow>(*model_, program);
+    model_->PagesCreated();
     window_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     pages_.gameMenuClosed = 0;
