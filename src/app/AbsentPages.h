@@ -17,6 +17,7 @@ class AbsentPages final : public PageHooks {
   void ApplyScrollLinesText() override {}
   void StopInputCapture() override {}
   void ReapplyPageCaptions() override {}
+  void ShowFirmwareVersion(std::uint32_t) override {}
 };
 
 }  // namespace n63k::app

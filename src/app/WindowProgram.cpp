@@ -136,6 +136,13 @@ void WindowProgram::BuildWindow() {
           .localisation = state_.localisation(),
           .messages = messages_,
           .tell = [this](const Outcome& outcome) { state_.Tell(outcome); },
+          // A lock that cannot be had in time still lets the change go
+          // ahead: files are replaced whole, and the user's change is kept.
+          .holdData =
+              [this](const std::function<void()>& change) {
+                const FolderLock lock(state_.folders().data, clock_);
+                change();
+              },
       },
       *captions_, pages_, *writes_);
   window_ = std::make_unique<ui::MainWindow>(*model_, state_.folders().program);
@@ -160,13 +167,10 @@ void WindowProgram::OpenLanguageMenu() {
   languageMenu_ = new ui::LanguageMenuWindow(state_.folders().program,
                                              ui::LanguageMenuWindow::DesktopLook(), window_.get());
   languageMenu_->setAttribute(Qt::WA_DeleteOnClose);
-  state_.language().SetMenuOpen(true);
-  QObject::connect(languageMenu_, &ui::LanguageMenuWindow::languageChosen, [this](int number) {
-    const FolderLock lock(state_.folders().data, clock_);
-    state_.Tell(state_.language().SwitchLanguage(number, LanguagePick::kMenu));
-  });
+  QObject::connect(languageMenu_, &ui::LanguageMenuWindow::languageChosen,
+                   [this](int number) { model_->PickLanguage(number); });
   QObject::connect(languageMenu_, &ui::LanguageMenuWindow::closed, [this] {
-    state_.language().SetMenuOpen(false);
+    model_->LanguageMenuClosed();
     languageMenu_ = nullptr;
   });
   languageMenu_->PopUp(window_->LanguageButtonGlobalRect());
@@ -204,7 +208,7 @@ void WindowProgram::StartWorkers() {
 }
 
 void WindowProgram::ReadFirmwareVersion() {
-  firmwareVersion_ = n63k::ReadFirmwareVersion(*link_).value_or(0);
+  pages_.ShowFirmwareVersion(n63k::ReadFirmwareVersion(*link_).value_or(0));
 }
 
 void WindowProgram::ShowWindow() {
@@ -233,8 +237,6 @@ void WindowProgram::CloseMouse() {
 void WindowProgram::MouseOpened() {
   ReadFirmwareVersion();
 }
-
-void WindowProgram::MouseClosed() {}
 
 void WindowProgram::EndProgram() {
   ShutDown();

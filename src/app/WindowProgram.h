@@ -71,7 +71,6 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   OpenResult OpenMouse() override;
   void CloseMouse() override;
   void MouseOpened() override;
-  void MouseClosed() override;
   void EndProgram() override;
 
   void BuildDevice();
@@ -97,7 +96,6 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   PointerSettings* pointer_ = nullptr;
   std::unique_ptr<DeviceLink> link_;
   OpenResult lastOpen_ = OpenResult::kNotFound;
-  std::uint32_t firmwareVersion_ = 0;
 
   QObject windowThread_;
   std::unique_ptr<SyncBridge> bridge_;

@@ -25,7 +25,6 @@ void MouseConnection::MouseArrived() {
 void MouseConnection::MouseRemoved() {
   retry_.Removed();
   host_.CloseMouse();
-  host_.MouseClosed();
   messages_.CountDown(std::string(MouseNotFoundText(localisation_.chineseUi)));
   host_.EndProgram();
 }

@@ -14,10 +14,8 @@ class MouseConnectionHost {
   virtual ~MouseConnectionHost() = default;
   virtual OpenResult OpenMouse() = 0;
   virtual void CloseMouse() = 0;
-  // The mouse was opened again: read its firmware version, watch its input.
+  // The mouse was opened again: read its firmware version.
   virtual void MouseOpened() = 0;
-  // The mouse is gone: stop watching its input.
-  virtual void MouseClosed() = 0;
   virtual void EndProgram() = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "core/pages/MainWindowModel.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "core/base/Utf.h"
@@ -140,10 +141,13 @@ void MainWindowModel::ClickProfile(int profile) {
       profile > main_window::kProfileButtonCount) {
     return;
   }
-  ProfileSwitch result = settings_.profileTable.SwitchProfile(profile - 1);
-  settings_.tell(result.outcome);
+  std::optional<ProfileSwitch> result;
+  settings_.holdData([&] { result = settings_.profileTable.SwitchProfile(profile - 1); });
+  // Told once the folder is free again: a box stays open as long as the user
+  // likes.
+  settings_.tell(result->outcome);
   Notify(MainWindowPart::kProfiles);
-  if (result.switched) {
+  if (result->switched) {
     pages_.RefreshButtonPage();
     pages_.RefreshLightingPage();
   }
@@ -182,7 +186,9 @@ void MainWindowModel::SyncDone() {
   if (!writing_) {
     return;
   }
-  settings_.tell(settings_.profileTable.SaveProfileTable());
+  std::optional<Outcome> saved;
+  settings_.holdData([&] { saved = settings_.profileTable.SaveProfileTable(); });
+  settings_.tell(*saved);
   writing_ = false;
   writes_.FinishWrite();
   Notify(MainWindowPart::kApply);
@@ -192,7 +198,8 @@ void MainWindowModel::SyncFailed(SyncFailure failure) {
   if (!writing_) {
     return;
   }
-  settings_.messages.InfoBox(std::string(SyncFailureText(failure, settings_.localisation.chineseUi)), false);
+  settings_.messages.InfoBox(
+      std::string(SyncFailureText(failure, settings_.localisation.chineseUi)), false);
   writing_ = false;
   writes_.FinishWrite();
   Notify(MainWindowPart::kApply);
@@ -265,7 +272,10 @@ void MainWindowModel::PressLanguage() {
 }
 
 void MainWindowModel::PickLanguage(int number) {
-  settings_.tell(settings_.language.SwitchLanguage(number, LanguagePick::kMenu));
+  std::optional<Outcome> switched;
+  settings_.holdData(
+      [&] { switched = settings_.language.SwitchLanguage(number, LanguagePick::kMenu); });
+  settings_.tell(*switched);
 }
 
 void MainWindowModel::LanguageMenuClosed() {

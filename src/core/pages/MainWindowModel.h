@@ -73,6 +73,10 @@ struct MainWindowSettings {
   // Shows the user what an operation told, in the current language: the
   // program's TellUser.
   std::function<void(const Outcome&)> tell;
+  // Runs a change of the data folder's files while other writers (n63kctl)
+  // are kept out of it; by default the change simply runs.
+  std::function<void(const std::function<void()>& change)> holdData =
+      [](const std::function<void()>& change) { change(); };
 };
 
 // The main window: page tabs, profile buttons, Apply, the status line's

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace n63k {
 
 // What the main window asks of its five pages. Each page's issue implements
@@ -29,6 +31,10 @@ class PageHooks {
   // The pages stop taking global keyboard and mouse input (key combination,
   // macro recording): when the window is minimised or hidden.
   virtual void StopInputCapture() = 0;
+  // The support page shows the mouse's firmware version, 0 when the mouse
+  // did not tell it: after the start-up opened the mouse, and after it was
+  // plugged in again.
+  virtual void ShowFirmwareVersion(std::uint32_t version) = 0;
   // Every page sets the captions of its string keys again: after a language
   // switch.
   virtual void ReapplyPageCaptions() = 0;

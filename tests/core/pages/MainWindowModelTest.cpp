@@ -36,6 +36,7 @@ class Recorder final : public PageHooks, public ProfileWrites, public MainWindow
   void ApplyScrollLinesText() override { log.push_back("ApplyScrollLinesText"); }
   void StopInputCapture() override { log.push_back("StopInputCapture"); }
   void ReapplyPageCaptions() override { log.push_back("ReapplyPageCaptions"); }
+  void ShowFirmwareVersion(std::uint32_t) override {}
 
   bool StartWrite() override {
     log.push_back("StartWrite");
@@ -91,7 +92,13 @@ class MainWindowModelTest : public ::testing::Test {
     model_ = std::make_unique<MainWindowModel>(
         MainWindowSettings{state_->profileTable(), state_->profileFiles(), state_->language(),
                            state_->localisation(), messages_,
-                           [this](const Outcome& outcome) { Tell(outcome); }},
+                           [this](const Outcome& outcome) { Tell(outcome); },
+                           [this](const std::function<void()>& change) {
+                             // What the change wrote to the profile table.
+                             const int before = SavedSelection();
+                             change();
+                             held_.emplace_back(before, SavedSelection());
+                           }},
         *captions_, recorder_, recorder_);
     model_->SetObserver(&recorder_);
     model_->PagesCreated();
@@ -124,6 +131,9 @@ class MainWindowModelTest : public ::testing::Test {
   }
 
   test::TempDir dir_;
+  // Each change made while holding the data folder: the selected profile on
+  // disk before and after it.
+  std::vector<std::pair<int, int>> held_;
   test::RecordingMessages messages_;
   VirtualClock clock_;
   UsKeyCharacters keys_;
@@ -465,6 +475,18 @@ TEST_F(MainWindowModelTest, LanguageMenuPickSwitchesOnlyWhileTheMenuIsOpen) {
   model.PickLanguage(3);
   EXPECT_EQ(model.FlagLanguage(), 5);
   EXPECT_TRUE(recorder_.Take().empty());
+}
+
+TEST_F(MainWindowModelTest, ChangesOfTheDataFolderAreMadeWhileHoldingIt) {
+  MainWindowModel& model = Open();
+  model.ClickProfile(3);
+  model.PressApply();
+  model.SyncDone();
+  model.PressLanguage();
+  model.PickLanguage(1);
+  // The switch loads profile 3, the saved write stores its selection, the
+  // language file leaves the table alone: each inside its own hold.
+  EXPECT_EQ(held_, (std::vector<std::pair<int, int>>{{1, 1}, {1, 3}, {3, 3}}));
 }
 
 TEST_F(MainWindowModelTest, LanguageIsNoLongerFollowedOnceTheWindowIsGone) {

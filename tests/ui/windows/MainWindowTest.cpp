@@ -27,6 +27,7 @@ class CountingPages final : public PageHooks, public ProfileWrites {
   void ApplyScrollLinesText() override {}
   void StopInputCapture() override {}
   void ReapplyPageCaptions() override {}
+  void ShowFirmwareVersion(std::uint32_t) override {}
   bool StartWrite() override {
     ++writes;
     return true;
