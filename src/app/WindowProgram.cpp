@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QSocketNotifier>
 #include <cstdlib>
-#include <string_view>
 
 #include "core/app/BootLoaderCheck.h"
 #include "core/app/Handoffs.h"
@@ -14,22 +13,13 @@
 #include "core/device/DeviceCommands.h"
 #include "core/device/ProfilePointerSettings.h"
 #include "platform/DesktopPointerSelection.h"
+#include "platform/DeviceEnvironment.h"
 #include "platform/HidapiTransport.h"
 #include "ui/windows/LanguageMenuWindow.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ProgressWindow.h"
 
 namespace n63k::app {
-namespace {
-
-constexpr char kUdevRule[] = "70-korvu-n63k.rules";
-
-bool SimulatedByEnvironment() {
-  const char* device = std::getenv("N63K_DEVICE");
-  return device != nullptr && std::string_view(device) == "simulated";
-}
-
-}  // namespace
 
 WindowProgram::WindowProgram(QApplication& application, Folders folders)
     : application_(application),
@@ -89,7 +79,7 @@ void WindowProgram::LoadSettings() {
 }
 
 void WindowProgram::BuildDevice() {
-  if (SimulatedByEnvironment()) {
+  if (SimulatedMouseRequested()) {
     simulated_ = std::make_unique<SimulatedMouse>(clock_);
     transport_ = simulated_.get();
   } else {
@@ -194,7 +184,7 @@ void WindowProgram::TellMouseNotFound() {
   const bool chinese = state_.localisation().chineseUi;
   if (lastOpen_ == OpenResult::kNoPermission) {
     // Too long to read in a box that closes itself.
-    messages_.InfoBox(MouseUnavailableText(lastOpen_, chinese, kUdevRule), false);
+    messages_.InfoBox(MouseUnavailableText(lastOpen_, chinese), false);
   } else {
     messages_.CountDown(std::string(MouseNotFoundText(chinese)));
   }

@@ -1,27 +1,15 @@
 #include "cli/CliDevice.h"
 
-#include <cstdlib>
-#include <string_view>
-
 #include "core/app/MouseTexts.h"
 #include "platform/DesktopPointerSelection.h"
+#include "platform/DeviceEnvironment.h"
 #include "platform/HidapiTransport.h"
 
 namespace n63k::cli {
-namespace {
-
-constexpr char kUdevRule[] = "70-korvu-n63k.rules";
-
-bool SimulatedByEnvironment() {
-  const char* device = std::getenv("N63K_DEVICE");
-  return device != nullptr && std::string_view(device) == "simulated";
-}
-
-}  // namespace
 
 CliDevice::CliDevice(Context& context, bool trace) : context_(context) {
   HidTransport* transport = nullptr;
-  if (context.simulate || context.simulateFail > 0 || SimulatedByEnvironment()) {
+  if (context.simulate || context.simulateFail > 0 || SimulatedMouseRequested()) {
     simulated_ = context.environment.simulatedMouse;
     if (simulated_ == nullptr) {
       ownSimulated_ = std::make_unique<SimulatedMouse>(context.clock());
@@ -72,7 +60,7 @@ bool CliDevice::Open() {
                    << "), but this user may not open it.\n"
                    << "Give the logged-in user access with the program's udev rule, then unplug "
                       "the mouse and plug it in again:\n"
-                   << "  sudo cp '" << (context_.ProgramFolder() / kUdevRule).string()
+                   << "  sudo cp '" << (context_.ProgramFolder() / kUdevRuleFile).string()
                    << "' /etc/udev/rules.d/\n"
                    << "  sudo udevadm control --reload\n";
       return false;

@@ -3,12 +3,6 @@
 #include "core/app/MouseTexts.h"
 
 namespace n63k {
-namespace {
-
-constexpr char kUdevRule[] = "70-korvu-n63k.rules";
-
-}  // namespace
-
 MouseConnection::MouseConnection(Timers& timers, UserMessages& messages,
                                  const Localisation& localisation, MouseConnectionHost& host)
     : messages_(messages),
@@ -37,7 +31,7 @@ void MouseConnection::Opened() {
 void MouseConnection::GaveUp(OpenResult last) {
   // The program goes on without the mouse, as it does when it cannot use the
   // device link at all; the next arrival tries afresh.
-  messages_.InfoBox(MouseUnavailableText(last, localisation_.chineseUi, kUdevRule), false);
+  messages_.InfoBox(MouseUnavailableText(last, localisation_.chineseUi), false);
 }
 
 }  // namespace n63k

@@ -12,7 +12,7 @@ std::string_view MouseNotFoundText(bool chineseUi) {
   return chineseUi ? "没有找到N63K游戏鼠标." : "The N63K gaming mouse cannot be found.";
 }
 
-std::string MouseUnavailableText(OpenResult result, bool chineseUi, std::string_view rule) {
+std::string MouseUnavailableText(OpenResult result, bool chineseUi) {
   if (result != OpenResult::kNoPermission) {
     return std::string(MouseNotFoundText(chineseUi));
   }
@@ -22,7 +22,7 @@ std::string MouseUnavailableText(OpenResult result, bool chineseUi, std::string_
                         : "The N63K gaming mouse is connected, but this user may not open "
                           "it. Install the program's udev rule %s, then plug the mouse in "
                           "again.",
-                    std::string(rule));
+                    kUdevRuleFile);
 }
 
 }  // namespace n63k

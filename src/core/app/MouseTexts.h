@@ -11,8 +11,12 @@ namespace n63k {
 std::string_view MouseFoundText(bool chineseUi);
 std::string_view MouseNotFoundText(bool chineseUi);
 
+// The program's udev rule, in the program folder, that gives the user at the
+// seat access to the mouse.
+inline constexpr char kUdevRuleFile[] = "70-korvu-n63k.rules";
+
 // Why the mouse could not be opened: not there, or there but out of this
-// user's reach, which a udev rule mends (`rule` names the program's rule file).
-std::string MouseUnavailableText(OpenResult result, bool chineseUi, std::string_view rule);
+// user's reach, which the udev rule mends.
+std::string MouseUnavailableText(OpenResult result, bool chineseUi);
 
 }  // namespace n63k
