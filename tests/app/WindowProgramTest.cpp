@@ -168,9 +168,7 @@ TEST(WindowProgram, AppliesWithRealClicksAndASecondCopyShowsTheFirstAndEnds) {
   x.Click(window->x + apply.x, window->y + apply.y);
 
   ASSERT_TRUE(WaitFor(
-      [&] {
-        return std::filesystem::last_write_time(data / "Profile/ConfigInfo.cfg") != before;
-      },
+      [&] { return std::filesystem::last_write_time(data / "Profile/ConfigInfo.cfg") != before; },
       std::chrono::seconds(20)))
       << "the profile table was not saved after the write";
   std::vector<std::string> written = Frames(ReadText(home / "trace"));

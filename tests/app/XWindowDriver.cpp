@@ -68,8 +68,8 @@ std::optional<XWindowDriver::Found> XWindowDriver::FindWindow(const std::string&
     int y = 0;
     Window child = 0;
     XTranslateCoordinates(display_, children[i], root, 0, 0, &x, &y, &child);
-    found = Found{children[i], x, y, attributes.width, attributes.height,
-                  attributes.map_state == IsViewable};
+    found = Found{
+        children[i], x, y, attributes.width, attributes.height, attributes.map_state == IsViewable};
   }
   if (children != nullptr) {
     XFree(children);
