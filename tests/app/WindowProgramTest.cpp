@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -50,6 +51,12 @@ class WindowProgram {
         // The updater and the flasher of the program folder are not there.
         "PATH=/usr/bin:/bin",
     };
+    // A sanitizer build's program reads its options as the test does.
+    for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS", "TSAN_OPTIONS"}) {
+      if (const char* value = std::getenv(name)) {
+        environment.push_back(std::string(name) + "=" + value);
+      }
+    }
     std::vector<char*> envp;
     for (std::string& entry : environment) {
       envp.push_back(entry.data());
