@@ -42,6 +42,10 @@ int WindowProgram::Run() {
     case StartUpEnd::kRunning:
       break;
   }
+  // The end of the session may come while a box of the start-up is open.
+  if (shutDown_) {
+    return EXIT_SUCCESS;
+  }
   const int status = application_.exec();
   ShutDown();
   return status;
