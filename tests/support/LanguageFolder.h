@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/i18n/Languages.h"
+#include "core/i18n/TextTable.h"
 #include "support/TestFiles.h"
 
 namespace n63k::test {
@@ -23,6 +24,16 @@ inline void WriteTaggedLanguageFiles(const std::filesystem::path& programFolder)
                                                  tag + " %s</str_msg2><str_msg5>" + tag +
                                                  " denied</str_msg5></config></r>");
   }
+}
+
+// A text table in which every key's text is the key's own name, so a test
+// sees which key a caption or hint shows.
+inline TextTable::Texts KeyNameTexts() {
+  TextTable::Texts texts;
+  for (std::size_t i = 0; i < kStringKeyCount; ++i) {
+    texts[i] = std::string(kStringKeys[i]);
+  }
+  return texts;
 }
 
 // The installation language of a program folder, as skins/languagetype.ini.

@@ -81,11 +81,7 @@ class MainWindowModelTest : public ::testing::Test {
     state_ = std::make_unique<ProgramState>(Folders{program(), data()}, messages_, clock_);
     state_->LoadStoredSettings();
     Tell(state_->language().SwitchLanguage(2, LanguagePick::kStartUp));
-    TextTable::Texts texts;
-    for (std::size_t i = 0; i < kStringKeyCount; ++i) {
-      texts[i] = std::string(kStringKeys[i]);
-    }
-    state_->localisation().texts.Replace(std::move(texts));
+    state_->localisation().texts.Replace(test::KeyNameTexts());
     captions_ = std::make_unique<FunctionAssignment>(state_->profileFiles().Current(),
                                                      state_->buttonMacroIds(), state_->macroTable(),
                                                      messages_, state_->localisation(), keys_);

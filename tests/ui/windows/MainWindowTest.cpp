@@ -60,12 +60,8 @@ class MainWindowTest : public ::testing::Test {
     EXPECT_TRUE(WriteDefaultDataFiles(program, false, SystemFiles()).empty());
     state_ = std::make_unique<ProgramState>(Folders{program, dir_ / "data"}, messages_, clock_);
     state_->LoadStoredSettings();
-    TextTable::Texts texts;
-    for (std::size_t i = 0; i < kStringKeyCount; ++i) {
-      texts[i] = std::string(kStringKeys[i]);
-    }
     state_->localisation().chineseUi = false;
-    state_->localisation().texts.Replace(std::move(texts));
+    state_->localisation().texts.Replace(test::KeyNameTexts());
     captions_ = std::make_unique<FunctionAssignment>(state_->profileFiles().Current(),
                                                      state_->buttonMacroIds(), state_->macroTable(),
                                                      messages_, state_->localisation(), keys_);
