@@ -18,6 +18,7 @@ class AbsentPages final : public PageHooks {
   void StopInputCapture() override {}
   void ReapplyPageCaptions() override {}
   void ShowFirmwareVersion(std::uint32_t) override {}
+  void CountClick(std::uint32_t) override {}
 };
 
 }  // namespace n63k::app

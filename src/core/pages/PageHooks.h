@@ -35,6 +35,9 @@ class PageHooks {
   // did not tell it: after the start-up opened the mouse, and after it was
   // plugged in again.
   virtual void ShowFirmwareVersion(std::uint32_t version) = 0;
+  // The statistics page counts a press or wheel notch that the input hooks
+  // reported (its mouse input identity; other values change nothing).
+  virtual void CountClick(std::uint32_t identity) = 0;
   // Every page sets the captions of its string keys again: after a language
   // switch.
   virtual void ReapplyPageCaptions() = 0;

@@ -37,6 +37,7 @@ class Recorder final : public PageHooks, public ProfileWrites, public MainWindow
   void StopInputCapture() override { log.push_back("StopInputCapture"); }
   void ReapplyPageCaptions() override { log.push_back("ReapplyPageCaptions"); }
   void ShowFirmwareVersion(std::uint32_t) override {}
+  void CountClick(std::uint32_t) override {}
 
   bool StartWrite() override {
     log.push_back("StartWrite");

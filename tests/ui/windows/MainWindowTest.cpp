@@ -28,6 +28,7 @@ class CountingPages final : public PageHooks, public ProfileWrites {
   void StopInputCapture() override {}
   void ReapplyPageCaptions() override {}
   void ShowFirmwareVersion(std::uint32_t) override {}
+  void CountClick(std::uint32_t) override {}
   bool StartWrite() override {
     ++writes;
     return true;

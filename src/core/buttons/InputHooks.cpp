@@ -1,0 +1,52 @@
+#include "core/buttons/InputHooks.h"
+
+namespace n63k {
+
+void InputHooks::SetMainWindow(InputReceiver* window) {
+  mainWindow_.store(window);
+  target_.store(window);
+}
+
+void InputHooks::SetInputCapture(bool keys, bool mouse) {
+  keyCapture_.store(keys);
+  mouseCapture_.store(mouse);
+  if (!keys && !mouse) {
+    target_.store(mainWindow_.load());
+  }
+}
+
+void InputHooks::OnKey(std::uint32_t virtualKey, std::uint32_t flags) {
+  InputReceiver* target = target_.load();
+  if (keyCapture_.load() && target != nullptr) {
+    target->CapturedInput(virtualKey, flags);
+  }
+}
+
+bool InputHooks::OnMouse(const MouseEvent& event) {
+  InputReceiver* target = target_.load();
+  if (const std::optional<std::uint32_t> identity = MouseIdentity(event)) {
+    if (watchList_.IsWatched(*identity)) {
+      if (target != nullptr) {
+        target->PcAction(*identity);
+      }
+      if (event.message != mouse_message::kWheel) {
+        pendingRelease_ = event.message + 1;
+        pendingButton_ = event.data & 0xFFFF0000U;
+      }
+      return true;
+    }
+    if (clickNotify_.load() && target != nullptr) {
+      target->PcAction(*identity);
+    }
+  }
+  if (pendingRelease_ != 0 && event.message == pendingRelease_ &&
+      (event.data & 0xFFFF0000U) == pendingButton_) {
+    pendingRelease_ = 0;
+    return true;
+  }
+  // Mouse events under mouse capture reach only the main window, which has no
+  // use for them, so they are not forwarded at all.
+  return false;
+}
+
+}  // namespace n63k
