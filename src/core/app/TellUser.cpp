@@ -23,6 +23,7 @@ bool IsLoad(FileTask task) {
     case FileTask::kLoadProfileTable:
     case FileTask::kLoadMacros:
     case FileTask::kLoadLanguageNumber:
+    case FileTask::kLoadStatistics:
       return true;
     default:
       return false;
@@ -60,6 +61,7 @@ Message MessageFor(const Notice& notice, const Localisation& localisation) {
         case FileTask::kLoadProfile:
         case FileTask::kLoadProfileTable:
         case FileTask::kLoadLanguageNumber:
+        case FileTask::kLoadStatistics:
           return {Box::kInfo,
                   FormatText("Failed to open file, check whether there is a %s path?", path)};
         case FileTask::kLoadMacros:
@@ -67,6 +69,7 @@ Message MessageFor(const Notice& notice, const Localisation& localisation) {
         case FileTask::kSaveProfile:
         case FileTask::kSaveMacros:
         case FileTask::kSaveLanguageNumber:
+        case FileTask::kSaveStatistics:
           return {Box::kStandard, FormatText(texts.Get("str_msg2"), path)};
         default:
           break;
@@ -81,6 +84,7 @@ Message MessageFor(const Notice& notice, const Localisation& localisation) {
         case FileTask::kSaveProfile:
         case FileTask::kSaveMacros:
         case FileTask::kSaveLanguageNumber:
+        case FileTask::kSaveStatistics:
           return {Box::kStandard, texts.Get("str_msg5")};
         default:
           break;
@@ -94,6 +98,14 @@ Message MessageFor(const Notice& notice, const Localisation& localisation) {
           text += "\n" + notice.detail;
         }
         return {Box::kStandard, text};
+      }
+      if (task == FileTask::kLoadStatistics) {
+        return {Box::kStandard,
+                FormatText(chinese ? "统计文件 %s 已损坏（原文件已备份）："
+                                   : "The statistics file %s "
+                                     "was damaged (the old file is kept as a backup): ",
+                           path) +
+                    notice.detail};
       }
       if (task == FileTask::kLoadProfileTable) {
         return {Box::kStandard,

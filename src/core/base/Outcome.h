@@ -24,6 +24,8 @@ enum class FileTask : std::uint8_t {
   kSaveLanguageNumber,
   kProvision,
   kLockDataFolder,
+  kLoadStatistics,
+  kSaveStatistics,
 };
 
 // What went wrong with it.

@@ -49,6 +49,30 @@ inline constexpr std::string_view kProgressOver = "skins/ProgressBar/Progress_Ov
 // The thumb of every slider; its top-left pixel's colour is see-through.
 inline constexpr std::string_view kSliderThumb = "skins/Slider.png";
 
+// The lighting page: background, hover, pressed and disabled looks, each the
+// page's size, for the Chinese layout and for every other language. The
+// background holds the colour wheel and the palette's colours.
+struct LightingLooks {
+  std::string_view normal;
+  std::string_view hover;
+  std::string_view pressed;
+  std::string_view disabled;
+};
+inline constexpr LightingLooks kLightingChinese{
+    "skins/Light/LedSet_normal_cn.bmp", "skins/Light/LedSet_over_cn.bmp",
+    "skins/Light/LedSet_down_cn.bmp", "skins/Light/LedSet_disabled_cn.bmp"};
+inline constexpr LightingLooks kLightingOther{
+    "skins/Light/LedSet_normal.bmp", "skins/Light/LedSet_over.bmp", "skins/Light/LedSet_down.bmp",
+    "skins/Light/LedSet_disabled.bmp"};
+
+// The statistics page: background (and the unlit look of its controls), lit
+// and pressed look, hover look, each the page's size. The large trophy of
+// level N is kTrophyFolder/trophyNDown.bmp.
+inline constexpr std::string_view kStatsNormal = "skins/Sts_Normal.bmp";
+inline constexpr std::string_view kStatsDown = "skins/Sts_Down.bmp";
+inline constexpr std::string_view kStatsOver = "skins/Sts_Over.bmp";
+inline constexpr std::string_view kTrophyFolder = "skins/trophy";
+
 // The flag of language number N (37 x 22) is kFlagFolder/Flag_N.png; its
 // small flag in the language menu (19 x 11) is kFlagFolder/Small_N.png.
 inline constexpr std::string_view kFlagFolder = "skins/Flags";

@@ -35,6 +35,9 @@ inline std::string FlagFile(int language) {
 inline std::string SmallFlagFile(int language) {
   return std::string(kFlagFolder) + "/Small_" + std::to_string(language) + ".png";
 }
+inline std::string TrophyFile(int level) {
+  return std::string(kTrophyFolder) + "/trophy" + std::to_string(level) + "Down.bmp";
+}
 inline std::string IconFile(int size) {
   return std::string(kIconFolder) + "/Icon_" + std::to_string(size) + ".png";
 }
