@@ -12,5 +12,7 @@ void WriteSliderThumb(SkinWriter& writer);
 void WriteFlags(SkinWriter& writer);
 void WriteLanguageMenuPanel(SkinWriter& writer);
 void WriteIcons(SkinWriter& writer);
+void WriteLightingSkins(SkinWriter& writer);
+void WriteStatsSkins(SkinWriter& writer);
 
 }  // namespace n63k::skins

@@ -11,10 +11,14 @@
 
 #include "core/i18n/Languages.h"
 #include "core/pages/InfoBoxLayout.h"
+#include "core/pages/LightingLayout.h"
+#include "core/pages/LightingSettings.h"
 #include "core/pages/MainWindowLayout.h"
 #include "core/pages/ProgressLayout.h"
 #include "core/pages/SkinFiles.h"
 #include "core/pages/SkinPictures.h"
+#include "core/pages/StatsLayout.h"
+#include "core/stats/StatsRecord.h"
 
 namespace n63k {
 namespace {
@@ -69,6 +73,22 @@ std::vector<Picture> AllPictures() {
   }
   pictures.push_back({std::string(skin_files::kMenuConfig), sized(skin_files::kMenuIconSize)});
   pictures.push_back({std::string(skin_files::kMenuExit), sized(skin_files::kMenuIconSize)});
+  const QSize lighting(lighting_page::kWidth, lighting_page::kHeight);
+  for (const skin_files::LightingLooks& looks :
+       {skin_files::kLightingChinese, skin_files::kLightingOther}) {
+    for (std::string_view file : {looks.normal, looks.hover, looks.pressed, looks.disabled}) {
+      pictures.push_back({std::string(file), lighting});
+    }
+  }
+  const QSize stats(stats_page::kWidth, stats_page::kHeight);
+  for (std::string_view file :
+       {skin_files::kStatsNormal, skin_files::kStatsOver, skin_files::kStatsDown}) {
+    pictures.push_back({std::string(file), stats});
+  }
+  for (int level = 0; level < kTrophyCount; ++level) {
+    pictures.push_back({skin_files::TrophyFile(level),
+                        QSize(stats_page::kTrophy.Width(), stats_page::kTrophy.Height())});
+  }
   return pictures;
 }
 
@@ -160,6 +180,44 @@ std::vector<LookCase> PlainButtonCases() {
   };
 }
 
+// The lighting page's looks change its buttons, sliders and palette, in each
+// layout at that layout's places; its pressed look is what lights a mode.
+std::vector<LookCase> LightingCases() {
+  std::vector<LookCase> cases;
+  for (const bool chinese : {false, true}) {
+    std::vector<Rect> rects;
+    for (std::size_t i = 0; i < lighting_page::kControlCount; ++i) {
+      rects.push_back(lighting_page::RectOf(static_cast<lighting_page::Control>(i), chinese));
+    }
+    std::vector<Point> samples;
+    for (int k = 0; k < kPaletteSize; ++k) {
+      const Rect chip = lighting_page::PaletteRect(k, chinese);
+      rects.push_back(chip);
+      samples.push_back({chip.left + 1, chip.top + 2});
+    }
+    for (const lighting_page::Control mode :
+         {lighting_page::Control::kMode1, lighting_page::Control::kMode5,
+          lighting_page::Control::kProximityOff}) {
+      const Rect rect = lighting_page::RectOf(mode, chinese);
+      samples.push_back({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    }
+    const auto inside = [rects](Point p) {
+      for (const Rect& rect : rects) {
+        if (rect.Contains(p)) {
+          return true;
+        }
+      }
+      return false;
+    };
+    const skin_files::LightingLooks& looks =
+        chinese ? skin_files::kLightingChinese : skin_files::kLightingOther;
+    for (std::string_view look : {looks.hover, looks.pressed}) {
+      cases.push_back({looks.normal, look, inside, samples});
+    }
+  }
+  return cases;
+}
+
 void ExpectLookDiffersOnlyInsideItsControls(const LookCase& c) {
   const QImage firstBackground = Load(c.background, 1);
   ASSERT_FALSE(firstBackground.isNull()) << c.background;
@@ -207,6 +265,28 @@ TEST(SkinFilesTest, RegionLooksChangeTheSlantedButtonsAndNothingElse) {
 TEST(SkinFilesTest, HoverAndPressedLooksChangeOnlyThePlainButtons) {
   for (const LookCase& c : PlainButtonCases()) {
     ExpectLookDiffersOnlyInsideItsControls(c);
+  }
+}
+
+TEST(SkinFilesTest, LightingLooksChangeOnlyItsControlsInEachLayout) {
+  for (const LookCase& c : LightingCases()) {
+    ExpectLookDiffersOnlyInsideItsControls(c);
+  }
+}
+
+TEST(SkinFilesTest, TheLightingBackgroundShowsEachPaletteColourInItsButton) {
+  for (const bool chinese : {false, true}) {
+    const QImage background =
+        Load(chinese ? skin_files::kLightingChinese.normal : skin_files::kLightingOther.normal, 1);
+    ASSERT_FALSE(background.isNull());
+    for (int k = 0; k < kPaletteSize; ++k) {
+      const Rect chip = lighting_page::PaletteRect(k, chinese);
+      const std::uint32_t c = kLedPalette[static_cast<std::size_t>(k)];
+      EXPECT_EQ(background.pixel((chip.left + chip.right) / 2, (chip.top + chip.bottom) / 2),
+                qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                     static_cast<int>((c >> 16) & 0xFF)))
+          << "palette " << k;
+    }
   }
 }
 
