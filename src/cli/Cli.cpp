@@ -34,6 +34,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   AddSetCommand(app, context, status);
   AddFunctionsCommand(app, context, status);
   AddKeysCommand(app, context, status);
+  AddStatsCommand(app, context, status);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
