@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/pages/LightingPage.h"
 #include "core/pages/PageHooks.h"
+#include "core/pages/StatsPage.h"
 
 namespace n63k::app {
 
@@ -10,15 +12,34 @@ namespace n63k::app {
 class AbsentPages final : public PageHooks {
  public:
   void RefreshButtonPage() override {}
-  void RefreshLightingPage() override {}
+  void RefreshLightingPage() override {
+    if (lighting != nullptr) {
+      lighting->Refresh();
+    }
+  }
   void CloseGameMenu() override {}
   void StopRecording() override {}
   void NormaliseLoopField() override {}
   void ApplyScrollLinesText() override {}
   void StopInputCapture() override {}
-  void ReapplyPageCaptions() override {}
+  void ReapplyPageCaptions() override {
+    if (lighting != nullptr) {
+      lighting->ReapplyCaptions();
+    }
+    if (statistics != nullptr) {
+      statistics->ReapplyCaptions();
+    }
+  }
   void ShowFirmwareVersion(std::uint32_t) override {}
-  void CountClick(std::uint32_t) override {}
+  void CountClick(std::uint32_t identity) override {
+    if (statistics != nullptr) {
+      statistics->CountClick(identity);
+    }
+  }
+
+  // The pages that exist, set once the window has built them.
+  LightingPage* lighting = nullptr;
+  StatsPage* statistics = nullptr;
 };
 
 }  // namespace n63k::app

@@ -15,6 +15,10 @@
 #include "platform/DesktopPointerSelection.h"
 #include "platform/DeviceEnvironment.h"
 #include "platform/HidapiTransport.h"
+#include "platform/SessionEnd.h"
+#include "platform/X11PointerTravel.h"
+#include "ui/pages/LightingPageView.h"
+#include "ui/pages/StatsPageView.h"
 #include "ui/windows/LanguageMenuWindow.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ProgressWindow.h"
@@ -151,7 +155,66 @@ void WindowProgram::BuildWindow() {
       languageMenu_->close();
     }
   });
+  BuildLightingPage();
+  BuildStatsPage();
   model_->PagesCreated();
+}
+
+void WindowProgram::BuildLightingPage() {
+  lighting_ = std::make_unique<LightingPage>(state_.profileFiles().Current(), state_.localisation(),
+                                             [this](int hint) { model_->ShowHint(hint); });
+  new ui::LightingPageView(*lighting_, state_.folders().program, window_->PagePanel(2));
+  pages_.lighting = lighting_.get();
+}
+
+void WindowProgram::BuildStatsPage() {
+  stats_ = std::make_unique<StatsPage>(StatsPageSettings{
+      .dataFolder = state_.folders().data,
+      .files = state_.files(),
+      .messages = messages_,
+      .localisation = state_.localisation(),
+      .tell = [this](const Outcome& outcome) { state_.Tell(outcome); },
+      .timers = timers_,
+      .showHint = [this](int hint) { model_->ShowHint(hint); },
+      .holdData =
+          [this](const std::function<void()>& save) {
+            const FolderLock lock(state_.folders().data, clock_);
+            save();
+          },
+  });
+  new ui::StatsPageView(*stats_, state_.folders().program, window_->PagePanel(4));
+  pages_.statistics = stats_.get();
+  // The counts are kept when the session manager asks before a logout.
+  SaveWhenSessionEnds(application_, [this] {
+    if (stats_ != nullptr) {
+      stats_->Save();
+    }
+  });
+  StartCounting();
+}
+
+void WindowProgram::StartCounting() {
+  // Where the pointer's position can be read (X11) the distance is in screen
+  // pixels; other sessions give no position to a program.
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+    return;
+  }
+  auto x11 = std::make_unique<X11PointerTravel>();
+  if (!x11->Connected()) {
+    return;
+  }
+  travel_ = std::move(x11);
+  sampler_ = std::make_unique<PointerSampler>(*travel_, clock_, [this](std::uint64_t pixels) {
+    QMetaObject::invokeMethod(
+        &windowThread_,
+        [this, pixels] {
+          if (stats_ != nullptr) {
+            stats_->AddTravel(pixels);
+          }
+        },
+        Qt::QueuedConnection);
+  });
+  sampler_->Start();
 }
 
 void WindowProgram::OpenLanguageMenu() {
@@ -245,6 +308,12 @@ void WindowProgram::ShutDown() {
   watcher_.reset();
   connection_.reset();
   updater_.reset();
+  if (sampler_ != nullptr) {
+    sampler_->Stop();
+  }
+  if (stats_ != nullptr) {
+    stats_->Save();
+  }
   if (worker_ != nullptr) {
     worker_->Stop();
   }

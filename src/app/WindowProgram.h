@@ -16,7 +16,11 @@
 #include "core/device/TraceFile.h"
 #include "core/device/TracedDevice.h"
 #include "core/pages/FunctionAssignment.h"
+#include "core/pages/LightingPage.h"
 #include "core/pages/MainWindowModel.h"
+#include "core/pages/StatsPage.h"
+#include "core/stats/PointerSampler.h"
+#include "core/stats/PointerTravel.h"
 #include "platform/ProcessStarter.h"
 #include "platform/ShutdownSignals.h"
 #include "platform/UdevDeviceWatcher.h"
@@ -74,6 +78,9 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   void EndProgram() override;
 
   void BuildDevice();
+  void BuildLightingPage();
+  void BuildStatsPage();
+  void StartCounting();
   void OpenLanguageMenu();
   void ShutDown();
 
@@ -104,6 +111,11 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   UsKeyCharacters keyCharacters_;
   std::unique_ptr<FunctionAssignment> captions_;
   AbsentPages pages_;
+  // The page models outlive the window, whose views draw them.
+  std::unique_ptr<LightingPage> lighting_;
+  std::unique_ptr<StatsPage> stats_;
+  std::unique_ptr<PointerTravel> travel_;
+  std::unique_ptr<PointerSampler> sampler_;
   std::unique_ptr<MainWindowModel> model_;
   std::unique_ptr<ui::MainWindow> window_;
   std::unique_ptr<ui::ProgressWindow> progress_;

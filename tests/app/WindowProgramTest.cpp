@@ -203,5 +203,38 @@ TEST(WindowProgram, AppliesWithRealClicksAndASecondCopyShowsTheFirstAndEnds) {
   EXPECT_EQ(first.EndsWithin(std::chrono::seconds(20)), 0);
 }
 
+TEST(WindowProgram, CountsThePointersTravelAndSavesTheStatisticsWhenTheSessionEnds) {
+  XvfbServer server("1280x800x24");
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  XWindowDriver x(server.display());
+  ASSERT_TRUE(x.connected());
+  TempDir home;
+  // Where the pointer is when the program starts is where counting starts.
+  x.MoveTo(100, 100);
+
+  WindowProgram program(server.display(), home);
+  ASSERT_TRUE(program.started());
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        const auto window = x.FindWindow(kTitle);
+        return window && window->viewable;
+      },
+      std::chrono::seconds(20)))
+      << "the main window did not show";
+  // Right, then down: however the samples fall, the travel is the sum.
+  x.MoveTo(300, 100);
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  x.MoveTo(300, 400);
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+
+  program.Terminate();
+  ASSERT_EQ(program.EndsWithin(std::chrono::seconds(20)), 0);
+  const std::vector<std::uint8_t> stats = ReadBytes(home / "data/KORVU/N63K/Sts.cfg");
+  ASSERT_EQ(stats.size(), 24u);
+  EXPECT_EQ(std::vector<std::uint8_t>(stats.begin(), stats.begin() + 20),
+            std::vector<std::uint8_t>(20, 0));
+  EXPECT_EQ(stats[20] | stats[21] << 8 | stats[22] << 16 | stats[23] << 24, 500);
+}
+
 }  // namespace
 }  // namespace n63k::test

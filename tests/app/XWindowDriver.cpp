@@ -96,4 +96,9 @@ void XWindowDriver::Click(int x, int y) {
   XFlush(display_);
 }
 
+void XWindowDriver::MoveTo(int x, int y) {
+  XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
+  XFlush(display_);
+}
+
 }  // namespace n63k::test

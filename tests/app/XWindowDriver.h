@@ -34,6 +34,8 @@ class XWindowDriver {
 
   // Moves the pointer to (x, y) on the screen and clicks the left button.
   void Click(int x, int y);
+  // Moves the pointer to (x, y) on the screen.
+  void MoveTo(int x, int y);
 
  private:
   _XDisplay* display_;

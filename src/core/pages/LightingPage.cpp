@@ -259,7 +259,21 @@ Rect LightingPage::PaletteRect(int index) const {
   return lighting_page::PaletteRect(index, localisation_.chineseUi);
 }
 
-const std::string& LightingPage::Caption(Control control) const {
+std::string LightingPage::Caption(Control control) const {
+  const bool chinese = localisation_.chineseUi;
+  switch (control) {
+    case Control::kProximityOn:
+      return chinese ? "开启" : "On";
+    case Control::kProximityOff:
+      return chinese ? "关闭" : "Off";
+    case Control::kMultiColour:
+      return chinese ? "三色循环" : "Three colors";
+    default:
+      return Tooltip(control);
+  }
+}
+
+const std::string& LightingPage::Tooltip(Control control) const {
   return localisation_.texts.Get(lighting_page::Place(control).caption);
 }
 

@@ -84,7 +84,12 @@ class LightingPage {
   bool ChineseLayout() const { return localisation_.chineseUi; }
   Rect RectOf(lighting_page::Control control) const;
   Rect PaletteRect(int index) const;
-  const std::string& Caption(lighting_page::Control control) const;
+  // The text drawn on a control: its string key's text, but short built-in
+  // words on the proximity buttons and the multi-colour toggle, whose
+  // rectangles are too small for their keys' texts.
+  std::string Caption(lighting_page::Control control) const;
+  // The tooltip and the name screen readers say: the string key's text.
+  const std::string& Tooltip(lighting_page::Control control) const;
 
  private:
   void RefreshMode();

@@ -184,7 +184,7 @@ Rect StatsPage::FigureRect(Figure figure) const {
 
 std::string_view StatsPage::Label(Figure figure) const {
   const LabelPair& pair = kLabels[static_cast<std::size_t>(figure)];
-  return settings_.localisation.startupChineseUi ? pair.chinese : pair.other;
+  return settings_.localisation.chineseUi ? pair.chinese : pair.other;
 }
 
 void StatsPage::Notify(StatsPart part) {

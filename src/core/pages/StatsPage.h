@@ -86,7 +86,9 @@ class StatsPage {
   int LitTrophies() const { return level_ + 1; }
   Rect LevelBarRect() const;
   std::string FigureText(stats_page::Figure figure) const;
+  // Where a figure stands: by the installation's language.
   Rect FigureRect(stats_page::Figure figure) const;
+  // What stands left of it: in the current language's wording.
   std::string_view Label(stats_page::Figure figure) const;
   const std::string& TrophyCaption() const { return settings_.localisation.texts.Get("str_cups"); }
   const std::string& ResetCaption() const {

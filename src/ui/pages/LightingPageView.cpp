@@ -112,6 +112,9 @@ void LightingPageView::BuildControls() {
     BitmapButton* label = Button(zone);
     label->SetHoverLook(false);
     label->setFocusPolicy(Qt::NoFocus);
+    // Labels use their whole width; buttons keep a margin.
+    const Rect rect = model_.RectOf(zone);
+    label->SetTextRect({-5, 0, rect.Width() + 5, rect.Height()});
   }
   for (int mode = 1; mode <= 6; ++mode) {
     connect(Button(kModes[static_cast<std::size_t>(mode - 1)]), &QAbstractButton::clicked, this,
@@ -194,10 +197,10 @@ void LightingPageView::Place() {
 void LightingPageView::ShowCaptions() {
   for (std::size_t i = 0; i < lighting_page::kControlCount; ++i) {
     const auto control = static_cast<Control>(i);
-    const QString caption = QString::fromStdString(model_.Caption(control));
+    const QString tooltip = QString::fromStdString(model_.Tooltip(control));
     QWidget* widget = buttons_[i];
     if (buttons_[i] != nullptr) {
-      buttons_[i]->SetText(caption);
+      buttons_[i]->SetText(QString::fromStdString(model_.Caption(control)));
     }
     for (std::size_t s = 0; s < kSliders.size(); ++s) {
       if (kSliders[s].control == control) {
@@ -209,10 +212,10 @@ void LightingPageView::ShowCaptions() {
         widget = swatches_[s];
       }
     }
-    widget->setAccessibleName(caption);
-    widget->setToolTip(caption);
+    widget->setAccessibleName(tooltip);
+    widget->setToolTip(tooltip);
   }
-  const QString custom = QString::fromStdString(model_.Caption(Control::kRedSlider));
+  const QString custom = QString::fromStdString(model_.Tooltip(Control::kRedSlider));
   for (std::size_t c = 0; c < numbers_.size(); ++c) {
     numbers_[c]->setAccessibleName(custom);
   }

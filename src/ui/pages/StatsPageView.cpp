@@ -95,6 +95,8 @@ void StatsPageView::ShowCaptions() {
   trophy_->setToolTip(cups);
   const QString reset = QString::fromStdString(model_.ResetCaption());
   reset_->SetText(reset);
+  // The labels beside the figures follow the language too.
+  update();
 }
 
 void StatsPageView::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/lighting/LightingDeviceValues.h"
@@ -222,6 +223,26 @@ TEST_F(LightingPageRules, HintsFollowThePointerWithTheToggleTellingItsState) {
   hints.clear();
   page.MouseMove({400, 120});
   EXPECT_EQ(hints, std::vector<int>{35});
+}
+
+TEST_F(LightingPageRules, ShortButtonsShowBuiltInWordsAndTheirKeysAsTooltips) {
+  localisation.texts.Set("str_led_body_on", "Proximity sensing on");
+  localisation.texts.Set("str_led_norbre", "Breathing");
+  struct CaptionCase {
+    bool chinese;
+    Control control;
+    std::string caption;
+  };
+  const std::vector<CaptionCase> cases = {
+      {false, Control::kProximityOn, "On"},   {true, Control::kProximityOn, "开启"},
+      {false, Control::kProximityOff, "Off"}, {true, Control::kMultiColour, "三色循环"},
+      {false, Control::kMode2, "Breathing"},
+  };
+  for (const CaptionCase& c : cases) {
+    localisation.chineseUi = c.chinese;
+    EXPECT_EQ(page.Caption(c.control), c.caption);
+  }
+  EXPECT_EQ(page.Tooltip(Control::kProximityOn), "Proximity sensing on");
 }
 
 TEST(LightingLayout, PaletteRectanglesOfBothLayouts) {

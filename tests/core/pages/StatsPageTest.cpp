@@ -232,9 +232,11 @@ TEST_F(StatsPageRules, FiguresSitByTheInstallationLanguageAndHintsByPlace) {
   Open();
   EXPECT_EQ(page->FigureRect(Figure::kLeft), (Rect{167, 85, 242, 106}));
   EXPECT_EQ(page->FigureRect(Figure::kDistance), (Rect{187, 384, 262, 404}));
-  EXPECT_EQ(page->Label(Figure::kLeft), "左键");
+  EXPECT_EQ(page->Label(Figure::kLeft), "Left button");
   localisation.startupChineseUi = false;
+  localisation.chineseUi = true;
   EXPECT_EQ(page->FigureRect(Figure::kDistance), (Rect{152, 384, 227, 404}));
+  EXPECT_EQ(page->Label(Figure::kDistance), "移动距离");
   page->MouseMove({400, 200});
   page->MouseMove({710, 390});
   page->MouseMove({100, 100});
