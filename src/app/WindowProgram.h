@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/AbsentPages.h"
+#include "app/DataFolderWatch.h"
 #include "app/SyncBridge.h"
 #include "core/app/MouseConnection.h"
 #include "core/app/ProgramState.h"
@@ -18,6 +19,7 @@
 #include "core/pages/FunctionAssignment.h"
 #include "core/pages/LightingPage.h"
 #include "core/pages/MainWindowModel.h"
+#include "core/pages/OutsideChanges.h"
 #include "core/pages/StatsPage.h"
 #include "core/stats/PointerSampler.h"
 #include "core/stats/PointerTravel.h"
@@ -116,6 +118,7 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   std::unique_ptr<StatsPage> stats_;
   std::unique_ptr<PointerTravel> travel_;
   std::unique_ptr<PointerSampler> sampler_;
+  std::unique_ptr<OutsideChanges> outside_;
   std::unique_ptr<MainWindowModel> model_;
   std::unique_ptr<ui::MainWindow> window_;
   std::unique_ptr<ui::ProgressWindow> progress_;
@@ -125,6 +128,7 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   std::unique_ptr<UpdaterLaunch> updater_;
   std::unique_ptr<MouseConnection> connection_;
   std::unique_ptr<UdevDeviceWatcher> watcher_;
+  std::unique_ptr<DataFolderWatch> dataWatch_;
   std::unique_ptr<ShutdownSignals> signals_;
   bool shutDown_ = false;
 };
