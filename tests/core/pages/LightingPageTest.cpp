@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/lighting/LightingDeviceValues.h"
@@ -128,9 +129,11 @@ TEST_F(LightingPageRules, CycleSpeedStoresTwiceThePositionAndShowsHalfTheStoredV
   page.ClickMode(5);
   page.MoveSlider(lighting_page::kCycleSpeedSliderId, 3);
   EXPECT_EQ(record->ledCycleSpeed, 6);
-  record->ledCycleSpeed = 5;
-  page.Refresh();
-  EXPECT_EQ(page.SliderPos(lighting_page::kCycleSpeedSliderId), 2);
+  for (const auto& [stored, shown] : {std::pair{6, 3}, std::pair{5, 2}, std::pair{2, 1}}) {
+    record->ledCycleSpeed = stored;
+    page.Refresh();
+    EXPECT_EQ(page.SliderPos(lighting_page::kCycleSpeedSliderId), shown) << stored;
+  }
 }
 
 TEST_F(LightingPageRules, ParameterSlidersStoreTheirValuesAndOtherIdsAreIgnored) {
