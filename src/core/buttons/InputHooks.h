@@ -26,7 +26,8 @@ class InputReceiver {
   // A key event while keyboard capture is on: its virtual-key code and flags.
   virtual void CapturedInput(std::uint32_t virtualKey, std::uint32_t flags) = 0;
   // A press or notch that is watched, or any press or notch while click
-  // notification is on: its mouse input identity.
+  // notification is on: its mouse input identity. Only the main window
+  // receives these.
   virtual void PcAction(std::uint32_t identity) = 0;
 };
 
