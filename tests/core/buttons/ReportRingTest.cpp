@@ -1,10 +1,10 @@
-#include "core/buttons/ReportRing.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <thread>
 #include <vector>
+
+#include "core/buttons/ReportRing.h"
 
 namespace n63k {
 namespace {
