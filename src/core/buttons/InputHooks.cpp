@@ -3,15 +3,37 @@
 namespace n63k {
 
 void InputHooks::SetMainWindow(InputReceiver* window) {
+  const bool before = PageCapturesKeys();
   mainWindow_.store(window);
   target_.store(window);
+  NotifyKeyCapture(before);
+}
+
+void InputHooks::SetCaptureTarget(InputReceiver* window) {
+  const bool before = PageCapturesKeys();
+  target_.store(window);
+  NotifyKeyCapture(before);
 }
 
 void InputHooks::SetInputCapture(bool keys, bool mouse) {
+  const bool before = PageCapturesKeys();
   keyCapture_.store(keys);
   mouseCapture_.store(mouse);
   if (!keys && !mouse) {
     target_.store(mainWindow_.load());
+  }
+  NotifyKeyCapture(before);
+}
+
+bool InputHooks::PageCapturesKeys() const {
+  InputReceiver* target = target_.load();
+  return keyCapture_.load() && target != nullptr && target != mainWindow_.load();
+}
+
+void InputHooks::NotifyKeyCapture(bool before) {
+  const bool now = PageCapturesKeys();
+  if (now != before && listener_) {
+    listener_(now);
   }
 }
 

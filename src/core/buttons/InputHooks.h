@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 
 #include "core/buttons/MouseInput.h"
 #include "core/buttons/MouseWatchList.h"
@@ -46,7 +47,7 @@ class InputHooks {
   // target falls back to.
   void SetMainWindow(InputReceiver* window);
   void SetClickNotify(bool on) { clickNotify_.store(on); }
-  void SetCaptureTarget(InputReceiver* window) { target_.store(window); }
+  void SetCaptureTarget(InputReceiver* window);
   // Both off hands the target back to the main window.
   void SetInputCapture(bool keys, bool mouse);
 
@@ -62,17 +63,28 @@ class InputHooks {
   // Whether a release is still to be swallowed (a watched button is held).
   bool releasePending() const { return pendingRelease_ != 0; }
 
+  // Whether a page, not the main window, takes the keys now.
+  bool PageCapturesKeys() const;
+  // Called on the window thread each time PageCapturesKeys changes, so that
+  // the window can hold the keyboard while a page captures.
+  void SetKeyCaptureListener(std::function<void(bool pageCaptures)> listener) {
+    listener_ = std::move(listener);
+  }
+
   bool keyCapture() const { return keyCapture_.load(); }
   bool mouseCapture() const { return mouseCapture_.load(); }
   InputReceiver* captureTarget() const { return target_.load(); }
 
  private:
+  void NotifyKeyCapture(bool before);
+
   const MouseWatchList& watchList_;
   std::atomic<InputReceiver*> mainWindow_{nullptr};
   std::atomic<InputReceiver*> target_{nullptr};
   std::atomic<bool> keyCapture_{true};
   std::atomic<bool> mouseCapture_{true};
   std::atomic<bool> clickNotify_{false};
+  std::function<void(bool)> listener_;
   // Touched only by the mouse backend's thread. The side buttons share one
   // release message, so the button's number is kept too: another side
   // button's release must not be taken for it, or that button would stick.

@@ -156,6 +156,21 @@ TEST_F(InputHooksTest, KeysGoToTheCaptureTargetWhileKeyCaptureIsOn) {
   EXPECT_EQ(window.reports.size(), 1U);
 }
 
+TEST_F(InputHooksTest, TheListenerHearsWhenAPageStartsAndStopsTakingKeys) {
+  std::vector<bool> heard;
+  hooks.SetKeyCaptureListener([&heard](bool pageCaptures) { heard.push_back(pageCaptures); });
+  EXPECT_FALSE(hooks.PageCapturesKeys());
+  hooks.SetCaptureTarget(&page);
+  hooks.SetInputCapture(true, false);
+  EXPECT_TRUE(hooks.PageCapturesKeys());
+  hooks.SetInputCapture(false, true);
+  hooks.SetInputCapture(true, false);
+  hooks.SetInputCapture(false, false);
+  hooks.SetInputCapture(false, false);
+  hooks.SetCaptureTarget(&window);
+  EXPECT_EQ(heard, (std::vector<bool>{true, false, true, false}));
+}
+
 TEST_F(InputHooksTest, KeysOffButMouseOnKeepsTheTarget) {
   hooks.SetCaptureTarget(&page);
   hooks.SetInputCapture(false, true);

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QWindow>
+#include <cstdint>
+#include <vector>
+
+#include "ui/KeyCaptureFilter.h"
+
+namespace n63k::ui {
+namespace {
+
+struct Captured {
+  std::uint32_t virtualKey;
+  std::uint32_t flags;
+  bool operator==(const Captured&) const = default;
+};
+
+class Receiver final : public InputReceiver {
+ public:
+  void CapturedInput(std::uint32_t virtualKey, std::uint32_t flags) override {
+    keys.push_back({virtualKey, flags});
+  }
+  void PcAction(std::uint32_t) override {}
+  std::vector<Captured> keys;
+};
+
+class KeyCaptureFilterTest : public ::testing::Test {
+ protected:
+  KeyCaptureFilterTest() {
+    hooks.SetMainWindow(&mainWindow);
+    edit.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&edit));
+  }
+
+  // A key event as the X and Wayland platforms deliver it: the keysym and
+  // the kernel's key code plus 8.
+  void Send(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, quint32 keysym,
+            quint32 evdevCode, const QString& text = {}) {
+    QKeyEvent event(type, key, modifiers, evdevCode + 8, keysym, 0, text);
+    QApplication::sendEvent(edit.windowHandle(), &event);
+  }
+
+  MouseWatchList watchList;
+  InputHooks hooks{watchList};
+  Receiver mainWindow;
+  Receiver page;
+  QLineEdit edit;
+  KeyCaptureFilter filter{hooks};
+};
+
+TEST_F(KeyCaptureFilterTest, APageCapturingKeysGetsThemOnceAndTheWidgetStillTypes) {
+  hooks.SetCaptureTarget(&page);
+  hooks.SetInputCapture(true, false);
+  Send(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 'a', 30, "a");
+  Send(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, 'a', 30, "a");
+  Send(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier, 0xffe4, 97);
+  Send(QEvent::KeyPress, Qt::Key_Exclam, Qt::AltModifier | Qt::ShiftModifier, '!', 2);
+  Send(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, 0x1008ff2a, 116);
+  EXPECT_EQ(page.keys, (std::vector<Captured>{{0x41, 0},
+                                              {0x41, key_flag::kRelease},
+                                              {0xA3, key_flag::kExtended},
+                                              {0x31, key_flag::kAltDown}}));
+  EXPECT_EQ(edit.text(), "a");
+  EXPECT_TRUE(mainWindow.keys.empty());
+}
+
+TEST_F(KeyCaptureFilterTest, WithoutACapturingPageNothingIsHandedOn) {
+  Send(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 'a', 30, "a");
+  hooks.SetCaptureTarget(&page);
+  hooks.SetInputCapture(true, false);
+  hooks.SetInputCapture(false, false);
+  Send(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, 'b', 48, "b");
+  EXPECT_TRUE(mainWindow.keys.empty());
+  EXPECT_TRUE(page.keys.empty());
+}
+
+}  // namespace
+}  // namespace n63k::ui
