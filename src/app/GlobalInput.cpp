@@ -1,0 +1,64 @@
+#include "app/GlobalInput.h"
+
+#include <cstdlib>
+#include <string_view>
+
+#include "core/buttons/ButtonEncoding.h"
+
+namespace n63k::app {
+namespace {
+
+bool X11Session() {
+  const char* type = std::getenv("XDG_SESSION_TYPE");
+  return type != nullptr && std::string_view(type) == "x11";
+}
+
+}  // namespace
+
+GlobalInput::GlobalInput(ProgramState& state, ProgramStarter& starter, PageHooks& pages)
+    : watchList_(state.mouseWatchList()),
+      hooks_(watchList_),
+      actions_(starter),
+      handler_(state.profileFiles().Current(), pages, actions_),
+      receiver_([this](std::uint32_t identity) { handler_.Reported(identity); }),
+      keyCapture_(hooks_) {
+  // The mouse still holds the profile that was current when the program last
+  // ran, so its PC actions work before the first write of this run.
+  const ProfileRecord& current = state.profileFiles().Current();
+  for (int slot = 0; slot < kButtonCount; ++slot) {
+    WatchButton(watchList_, slot, current.buttons[slot]);
+  }
+}
+
+std::string GlobalInput::Install(bool chineseUi) {
+  hooks_.SetMainWindow(&receiver_);
+  hooks_.SetClickNotify(true);
+  InputReach reach = InputReach::kNone;
+  if (X11Session()) {
+    if (x11_ == nullptr) {
+      x11_ = std::make_unique<X11MouseInput>(hooks_, watchList_);
+    }
+    if (x11_->Start()) {
+      reach = InputReach::kSwallows;
+    }
+  }
+  if (!notice_) {
+    notice_.emplace(reach);
+  }
+  return notice_->Check(watchList_, chineseUi);
+}
+
+void GlobalInput::Remove() {
+  if (x11_ != nullptr) {
+    x11_->Stop();
+  }
+}
+
+std::string GlobalInput::WatchListChanged(bool chineseUi) {
+  if (x11_ != nullptr) {
+    x11_->WatchListChanged();
+  }
+  return notice_ ? notice_->Check(watchList_, chineseUi) : std::string();
+}
+
+}  // namespace n63k::app
