@@ -28,6 +28,11 @@ bool KeyCaptureFilter::eventFilter(QObject* watched, QEvent* event) {
   if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
       watched->isWindowType() && hooks_.PageCapturesKeys()) {
     const auto* key = static_cast<const QKeyEvent*>(event);
+    // A held key repeats as presses alone, as stored recordings expect; the
+    // releases X puts between them are not the user's.
+    if (key->isAutoRepeat() && event->type() == QEvent::KeyRelease) {
+      return false;
+    }
     const quint32 code = key->nativeScanCode();
     const TranslatedKey translated = TranslateKey(
         key->nativeVirtualKey(), code >= kXkbKeycodeOffset ? code - kXkbKeycodeOffset : 0);

@@ -39,8 +39,8 @@ class KeyCaptureFilterTest : public ::testing::Test {
   // A key event as the X and Wayland platforms deliver it: the keysym and
   // the kernel's key code plus 8.
   void Send(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, quint32 keysym,
-            quint32 evdevCode, const QString& text = {}) {
-    QKeyEvent event(type, key, modifiers, evdevCode + 8, keysym, 0, text);
+            quint32 evdevCode, const QString& text = {}, bool autoRepeat = false) {
+    QKeyEvent event(type, key, modifiers, evdevCode + 8, keysym, 0, text, autoRepeat);
     QApplication::sendEvent(edit.windowHandle(), &event);
   }
 
@@ -66,6 +66,18 @@ TEST_F(KeyCaptureFilterTest, APageCapturingKeysGetsThemOnceAndTheWidgetStillType
                                               {0x31, key_flag::kAltDown}}));
   EXPECT_EQ(edit.text(), "a");
   EXPECT_TRUE(mainWindow.keys.empty());
+}
+
+TEST_F(KeyCaptureFilterTest, AHeldKeyRepeatsAsPressesOnly) {
+  hooks.SetCaptureTarget(&page);
+  hooks.SetInputCapture(true, false);
+  Send(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, 0xff51, 105);
+  Send(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, 0xff51, 105, {}, true);
+  Send(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, 0xff51, 105, {}, true);
+  Send(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, 0xff51, 105);
+  EXPECT_EQ(page.keys, (std::vector<Captured>{{0x25, key_flag::kExtended},
+                                              {0x25, key_flag::kExtended},
+                                              {0x25, key_flag::kExtended | key_flag::kRelease}}));
 }
 
 TEST_F(KeyCaptureFilterTest, WithoutACapturingPageNothingIsHandedOn) {
