@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTest>
 #include <QWindow>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
+#include "platform/XvfbServer.h"
 #include "ui/KeyCaptureFilter.h"
 
 namespace n63k::ui {
@@ -88,6 +92,56 @@ TEST_F(KeyCaptureFilterTest, WithoutACapturingPageNothingIsHandedOn) {
   Send(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, 'b', 48, "b");
   EXPECT_TRUE(mainWindow.keys.empty());
   EXPECT_TRUE(page.keys.empty());
+}
+
+// Whether another client could take the keyboard of the display now.
+bool KeyboardFree() {
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+  xcb_grab_keyboard_reply_t* reply =
+      xcb_grab_keyboard_reply(connection,
+                              xcb_grab_keyboard(connection, 0, root, XCB_CURRENT_TIME,
+                                                XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+                              nullptr);
+  const bool free = reply != nullptr && reply->status == XCB_GRAB_STATUS_SUCCESS;
+  std::free(reply);
+  xcb_disconnect(connection);
+  return free;
+}
+
+TEST(KeyCaptureFilterOnX11, HoldsTheKeyboardWhileAPageCaptures) {
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+    // Runs itself again on an X display of its own.
+    test::XvfbServer server;
+    ASSERT_FALSE(server.display().empty());
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", QString::fromStdString(server.display()));
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=KeyCaptureFilterOnX11.*"});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardOutput().toStdString();
+    return;
+  }
+  MouseWatchList watchList;
+  InputHooks hooks{watchList};
+  Receiver mainWindow;
+  Receiver page;
+  hooks.SetMainWindow(&mainWindow);
+  KeyCaptureFilter filter{hooks};
+  QLineEdit edit;
+  edit.show();
+  edit.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&edit));
+  ASSERT_TRUE(KeyboardFree());
+
+  hooks.SetCaptureTarget(&page);
+  hooks.SetInputCapture(true, false);
+  EXPECT_TRUE(QTest::qWaitFor([] { return !KeyboardFree(); }, 5000));
+  hooks.SetInputCapture(false, false);
+  EXPECT_TRUE(QTest::qWaitFor([] { return KeyboardFree(); }, 5000));
 }
 
 }  // namespace
