@@ -1,16 +1,23 @@
 #include "app/GlobalInput.h"
 
 #include <cstdlib>
-#include <string_view>
 
 #include "core/buttons/ButtonEncoding.h"
+#include "core/device/PointerDesktopRule.h"
 
 namespace n63k::app {
 namespace {
 
+std::string Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
 bool X11Session() {
-  const char* type = std::getenv("XDG_SESSION_TYPE");
-  return type != nullptr && std::string_view(type) == "x11";
+  return IsX11Session({.sessionType = Variable("XDG_SESSION_TYPE"),
+                       .currentDesktop = {},
+                       .waylandDisplay = !Variable("WAYLAND_DISPLAY").empty(),
+                       .xDisplay = !Variable("DISPLAY").empty()});
 }
 
 }  // namespace
