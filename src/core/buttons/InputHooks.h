@@ -17,18 +17,17 @@ inline constexpr std::uint32_t kAltDown = 0x20;
 inline constexpr std::uint32_t kRelease = 0x80;
 }  // namespace key_flag
 
-// A window that receives what the input hooks report. The hooks call it on
-// the thread that delivered the event (a device reader, not the window's
-// thread), so an implementation only queues the report for its window and
-// returns at once, without allocating.
+// A window that receives what the input hooks report.
 class InputReceiver {
  public:
   virtual ~InputReceiver() = default;
   // A key event while keyboard capture is on: its virtual-key code and flags.
+  // Called on the window's thread, which delivered our own key event.
   virtual void CapturedInput(std::uint32_t virtualKey, std::uint32_t flags) = 0;
   // A press or notch that is watched, or any press or notch while click
   // notification is on: its mouse input identity. Only the main window
-  // receives these.
+  // receives these, on the mouse backend's thread: the receiver only queues
+  // the report for its window and returns at once, without allocating.
   virtual void PcAction(std::uint32_t identity) = 0;
 };
 
