@@ -7,14 +7,11 @@ std::string InputNotice::Check(const MouseWatchList& watchList, bool chineseUi) 
     return {};
   }
   told_ = true;
+  // The status line holds about 30 characters.
   if (reach_ == InputReach::kObservesOnly) {
-    return chineseUi ? "PC动作会执行，但其他程序也会收到该按键：请安装本程序的udev规则。"
-                     : "PC actions run, but other programs get the click too: install the "
-                       "program's udev rule.";
+    return chineseUi ? "PC动作需要安装udev规则" : "PC actions need the udev rule";
   }
-  return chineseUi ? "此会话中本程序无法读取鼠标输入，PC动作不会执行。"
-                   : "PC actions cannot run: this session does not let the program read the "
-                     "mouse's input.";
+  return chineseUi ? "无法读取鼠标输入，PC动作无效" : "No mouse input for PC actions";
 }
 
 }  // namespace n63k
