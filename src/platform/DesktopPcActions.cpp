@@ -25,7 +25,12 @@ void DesktopPcActions::PlaySound(const std::string& path) {
 }
 
 void DesktopPcActions::StartProgram(const std::string& path) {
-  starter_.Start(path, {});
+  // A chosen file that cannot run by itself (a script without the right to
+  // run, a document) is opened as the desktop opens it, as a double click
+  // would.
+  if (!starter_.Start(path, {})) {
+    OpenWithDefaultHandler(path);
+  }
 }
 
 void DesktopPcActions::OpenWithDefaultHandler(const std::string& path) {

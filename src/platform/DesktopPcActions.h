@@ -11,8 +11,9 @@ namespace n63k {
 
 // PC actions on a Linux desktop, without a shell: sounds through libcanberra
 // (the desktop's event-sound library, which plays without blocking), programs
-// started directly, files and folders through xdg-open with the path as its
-// one argument. A path is never quoted: quotes would become part of the name.
+// started directly (a file that cannot run is opened instead), files and
+// folders through xdg-open with the path as its one argument. A path is never
+// quoted: quotes would become part of the name.
 class DesktopPcActions final : public PcActions {
  public:
   explicit DesktopPcActions(ProgramStarter& starter);

@@ -72,6 +72,8 @@ TEST(DesktopPcActions, StartsProgramsAndOpensPathsWholeWithoutAShell) {
   const std::filesystem::path calls = dir / "calls";
   ArgvRecorder(dir / "My Tools/run me", calls);
   ArgvRecorder(dir / "bin/xdg-open", calls);
+  std::filesystem::create_directories(dir / "My Files");
+  std::ofstream(dir / "My Files/notes.txt") << "not a program\n";
   const test::ScopedEnv path("PATH", (dir / "bin").string() + ":/usr/bin:/bin");
   const std::string d = dir.path().string();
 
@@ -80,6 +82,8 @@ TEST(DesktopPcActions, StartsProgramsAndOpensPathsWholeWithoutAShell) {
       {"file with spaces and a quote", 0xE0, "My Files/a \"b\".txt",
        "DIR/bin/xdg-open|1|DIR/My Files/a \"b\".txt"},
       {"folder", 0xF0, "My Files", "DIR/bin/xdg-open|1|DIR/My Files"},
+      {"program that cannot run", 0xD0, "My Files/notes.txt",
+       "DIR/bin/xdg-open|1|DIR/My Files/notes.txt"},
   };
   ProcessStarter starter;
   DesktopPcActions actions(starter);
