@@ -38,8 +38,11 @@ GlobalInput::GlobalInput(ProgramState& state, ProgramStarter& starter, PageHooks
 }
 
 std::string GlobalInput::Install(bool chineseUi) {
-  hooks_.SetMainWindow(&receiver_);
-  hooks_.SetClickNotify(true);
+  // Once: when the mouse comes back, a page that captures keys keeps them.
+  if (!notice_) {
+    hooks_.SetMainWindow(&receiver_);
+    hooks_.SetClickNotify(true);
+  }
   InputReach reach = InputReach::kNone;
   if (X11Session()) {
     if (x11_ == nullptr) {
