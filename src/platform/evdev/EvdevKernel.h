@@ -15,6 +15,7 @@ struct MouseEventNode {
   std::string devicePath;     // /dev/input/eventN
   std::string parent;         // the USB device it belongs to; nodes of one mouse share it
   bool wheelNotches = false;  // reports REL_WHEEL; otherwise notches come from hi-res units
+  bool operator==(const MouseEventNode&) const = default;
 };
 
 // The mouse's buttons as a bit set, in the order of kMouseButtonCodes.

@@ -145,7 +145,9 @@ void EvdevMouseInput::Run() {
         node.refused = false;
       }
       if (polled[3 + i].revents != 0 && !ReadNode(node)) {
+        // The grab went with the device.
         node.lost = true;
+        node.grabbed = false;
         rescan = true;
         continue;
       }
