@@ -85,7 +85,7 @@ EvdevMouseInput::Reach EvdevMouseInput::Start() {
   started_ = true;
   // Hot-plug is listened to before the scan, so a node added meanwhile is
   // not missed.
-  kernel_.HotplugFd();
+  hotplugFd_ = kernel_.HotplugFd();
   canClone_ = kernel_.CanCreateClones();
   Rescan();
   if (nodes_.empty()) {
@@ -121,7 +121,7 @@ void EvdevMouseInput::Run() {
     polled.clear();
     polled.push_back({stopFd_, POLLIN, 0});
     polled.push_back({wakeFd_, POLLIN, 0});
-    polled.push_back({kernel_.HotplugFd(), POLLIN, 0});
+    polled.push_back({hotplugFd_, POLLIN, 0});
     for (const std::unique_ptr<Node>& node : nodes_) {
       polled.push_back({node->fd, POLLIN, 0});
     }

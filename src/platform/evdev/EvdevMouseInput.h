@@ -59,6 +59,7 @@ class EvdevMouseInput {
   RelativeMotionTravel travel_;
   int stopFd_ = -1;
   int wakeFd_ = -1;
+  int hotplugFd_ = -1;  // none: nodes that come later are not seen
   bool started_ = false;
   bool canClone_ = false;
   Reach reach_ = Reach::kNoEventNode;
