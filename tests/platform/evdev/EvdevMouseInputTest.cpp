@@ -162,6 +162,16 @@ TEST_F(EvdevMouseInputTest, GrabsAndReleasesOnlyWhileNoButtonIsHeld) {
   EXPECT_EQ(kernel_.grabs(), (std::vector<std::pair<int, bool>>{{1, true}, {1, false}}));
 }
 
+TEST_F(EvdevMouseInputTest, LetsGoOfTheMouseWhenItsCloneFails) {
+  kernel_.BreakClones();
+  watchList_.Watch(mouse_identity::kRight);
+  ASSERT_EQ(Start(), Reach::kObserveAndSwallow);
+  ASSERT_TRUE(WaitUntil([&] { return kernel_.grabbed(); }));
+  kernel_.Send(kNode, {Rel(REL_X, 1), kSyn});
+  ASSERT_TRUE(WaitUntil([&] { return !kernel_.grabbed(); }));
+  EXPECT_EQ(kernel_.grabs(), (std::vector<std::pair<int, bool>>{{1, true}, {1, false}}));
+}
+
 TEST_F(EvdevMouseInputTest, OnlyObservesWithoutUinput) {
   kernel_.AllowClones(false);
   watchList_.Watch(mouse_identity::kRight);

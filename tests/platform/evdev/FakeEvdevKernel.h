@@ -44,6 +44,8 @@ class FakeEvdevKernel final : public platform::EvdevKernel {
   }
   void RefuseOpen(int error) { openError_ = error; }
   void AllowClones(bool allowed) { clonesAllowed_ = allowed; }
+  // Clones made from now on refuse every frame.
+  void BreakClones() { clonesBroken_ = true; }
   // Each read gives at most this many bytes.
   void LimitReads(std::size_t bytes) { readLimit_ = bytes; }
   void SetHeld(std::uint32_t held) { held_ = held; }
@@ -125,7 +127,7 @@ class FakeEvdevKernel final : public platform::EvdevKernel {
     if (!clonesAllowed_) {
       return nullptr;
     }
-    return std::make_unique<RecordingClone>(clone_);
+    return std::make_unique<RecordingClone>(clone_, !clonesBroken_);
   }
 
  private:
@@ -143,6 +145,7 @@ class FakeEvdevKernel final : public platform::EvdevKernel {
   std::atomic<int> opens_{0};
   std::atomic<int> openError_{0};
   std::atomic<bool> clonesAllowed_{true};
+  std::atomic<bool> clonesBroken_{false};
   std::atomic<std::size_t> readLimit_{SIZE_MAX};
   std::atomic<std::uint32_t> held_{0};
   EventLog clone_;
