@@ -43,14 +43,20 @@ std::string GlobalInput::Install(bool chineseUi) {
     hooks_.SetMainWindow(&receiver_);
     hooks_.SetClickNotify(true);
   }
+  if (evdev_ == nullptr) {
+    evdev_ = std::make_unique<platform::EvdevMouseInput>(hooks_, watchList_);
+  }
+  using Reach = platform::EvdevMouseInput::Reach;
+  const Reach nodes = evdev_->Start();
   InputReach reach = InputReach::kNone;
-  if (X11Session()) {
-    if (x11_ == nullptr) {
-      x11_ = std::make_unique<X11MouseInput>(hooks_, watchList_);
-    }
-    if (x11_->Start()) {
-      reach = InputReach::kSwallows;
-    }
+  if (nodes == Reach::kObserveAndSwallow) {
+    reach = InputReach::kSwallows;
+  } else if (StartX11()) {
+    // Every press would be reported twice while both ran.
+    evdev_->Stop();
+    reach = InputReach::kSwallows;
+  } else if (nodes == Reach::kObserveOnly) {
+    reach = InputReach::kObservesOnly;
   }
   if (!notice_) {
     notice_.emplace(reach);
@@ -58,13 +64,29 @@ std::string GlobalInput::Install(bool chineseUi) {
   return notice_->Check(watchList_, chineseUi);
 }
 
+bool GlobalInput::StartX11() {
+  if (!X11Session()) {
+    return false;
+  }
+  if (x11_ == nullptr) {
+    x11_ = std::make_unique<X11MouseInput>(hooks_, watchList_);
+  }
+  return x11_->Start();
+}
+
 void GlobalInput::Remove() {
+  if (evdev_ != nullptr) {
+    evdev_->Stop();
+  }
   if (x11_ != nullptr) {
     x11_->Stop();
   }
 }
 
 std::string GlobalInput::WatchListChanged(bool chineseUi) {
+  if (evdev_ != nullptr) {
+    evdev_->WatchListChanged();
+  }
   if (x11_ != nullptr) {
     x11_->WatchListChanged();
   }

@@ -12,6 +12,7 @@
 #include "core/pages/PcActionHandler.h"
 #include "platform/DesktopPcActions.h"
 #include "platform/X11MouseInput.h"
+#include "platform/evdev/EvdevMouseInput.h"
 #include "ui/KeyCaptureFilter.h"
 #include "ui/QueuedInputReceiver.h"
 
@@ -21,8 +22,10 @@ namespace n63k::app {
 // receiver of their reports, the PC actions, key capture from our own
 // windows, and the backend that feeds the hooks the mouse's presses.
 //
-// Backends: the X11 fallback on an X11 session (never through Xwayland);
-// elsewhere none yet, and PC actions then do not run.
+// Backends: the mouse's own event nodes on every session; on an X11 session
+// the X11 fallback instead when the nodes cannot be read or no clone can be
+// made to swallow presses (never through Xwayland, which sees only X
+// windows' input); otherwise the nodes as far as they go, or nothing.
 class GlobalInput {
  public:
   GlobalInput(ProgramState& state, ProgramStarter& starter, PageHooks& pages);
@@ -34,18 +37,21 @@ class GlobalInput {
   // starts: at start-up and when the mouse is back. The notice to show, if
   // one is due.
   std::string Install(bool chineseUi);
-  // The backend stops: when the mouse is gone, and at the end.
+  // The backends stop: when the mouse is gone, and at the end.
   void Remove();
   // A write to the mouse changed the watch list; the notice to show, if due.
   std::string WatchListChanged(bool chineseUi);
 
  private:
+  bool StartX11();
+
   MouseWatchList& watchList_;
   InputHooks hooks_;
   DesktopPcActions actions_;
   PcActionHandler handler_;
   ui::QueuedInputReceiver receiver_;
   ui::KeyCaptureFilter keyCapture_;
+  std::unique_ptr<platform::EvdevMouseInput> evdev_;
   std::unique_ptr<X11MouseInput> x11_;
   std::optional<InputNotice> notice_;
 };
