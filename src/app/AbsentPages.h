@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "core/pages/LightingPage.h"
 #include "core/pages/PageHooks.h"
 #include "core/pages/StatsPage.h"
@@ -21,7 +23,13 @@ class AbsentPages final : public PageHooks {
   void StopRecording() override {}
   void NormaliseLoopField() override {}
   void ApplyScrollLinesText() override {}
-  void StopInputCapture() override {}
+  // The window hides or minimises: the input hooks give the keys back to it.
+  std::function<void()> stopInputCapture;
+  void StopInputCapture() override {
+    if (stopInputCapture) {
+      stopInputCapture();
+    }
+  }
   void ReapplyPageCaptions() override {
     if (lighting != nullptr) {
       lighting->ReapplyCaptions();

@@ -16,6 +16,7 @@
 
 #include "app/XWindowDriver.h"
 #include "core/pages/MainWindowLayout.h"
+#include "platform/XClickWindow.h"
 #include "platform/XvfbServer.h"
 #include "support/CliRun.h"
 #include "support/TestFiles.h"
@@ -39,7 +40,8 @@ bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit)
 // The window program, started as a user starts it, on the simulated mouse.
 class WindowProgram {
  public:
-  WindowProgram(const std::string& display, const TempDir& home) {
+  WindowProgram(const std::string& display, const TempDir& home,
+                const std::vector<std::string>& extraEnvironment = {}) {
     std::vector<std::string> environment = {
         "DISPLAY=" + display,
         "QT_QPA_PLATFORM=xcb",
@@ -51,6 +53,7 @@ class WindowProgram {
         // The updater and the flasher of the program folder are not there.
         "PATH=/usr/bin:/bin",
     };
+    environment.insert(environment.end(), extraEnvironment.begin(), extraEnvironment.end());
     // A sanitizer build's program reads its options as the test does.
     for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS", "TSAN_OPTIONS"}) {
       if (const char* value = std::getenv(name)) {
@@ -239,7 +242,46 @@ TEST(WindowProgram, TakesWhatTheToolSavesAndAppliesIt) {
   EXPECT_EQ(program.EndsWithin(std::chrono::seconds(20)), 0);
 }
 
-TEST(WindowProgram, CountsThePointersTravelAndSavesTheStatisticsWhenTheSessionEnds) {
+TEST(WindowProgram, OnAnX11SessionAPcActionButtonRunsItsProgramAndReachesNoWindow) {
+  XvfbServer server("1280x800x24");
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  XWindowDriver x(server.display());
+  ASSERT_TRUE(x.connected());
+  TempDir home;
+  const std::filesystem::path program = home / "My Tools/note call";
+  std::filesystem::create_directories(program.parent_path());
+  std::ofstream(program) << "#!/bin/sh\necho \"$#\" >> '" << (home / "calls").string() << "'\n";
+  std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+  const std::string data = (home / "data/KORVU/N63K").string();
+  const CliRun set =
+      RunBuiltTool("--data '" + data + "' set button back 'program:" + program.string() + "'");
+  ASSERT_EQ(set.status, 0) << set.out;
+
+  WindowProgram running(server.display(), home, {"XDG_SESSION_TYPE=x11"});
+  ASSERT_TRUE(running.started());
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        const auto window = x.FindWindow(kTitle);
+        return window && window->viewable;
+      },
+      std::chrono::seconds(20)));
+  // The back button of a profile that was current at start, not yet written
+  // in this run.
+  XClickWindow clicks(server.display());
+  ASSERT_TRUE(clicks.ready());
+  clicks.Click(8);
+  clicks.Click(8);
+  EXPECT_TRUE(
+      WaitFor([&] { return ReadText(home / "calls") == "0\n0\n"; }, std::chrono::seconds(20)))
+      << ReadText(home / "calls");
+  clicks.Click(9);
+  ASSERT_TRUE(WaitFor([&] { return !clicks.Presses().empty(); }, std::chrono::seconds(20)));
+  EXPECT_EQ(clicks.Presses(), std::vector<unsigned int>{9});
+  running.Terminate();
+  EXPECT_EQ(running.EndsWithin(std::chrono::seconds(20)), 0);
+}
+
+TEST(WindowProgram, CountsClicksWheelNotchesAndTravelAndSavesThemWhenTheSessionEnds) {
   XvfbServer server("1280x800x24");
   ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
   XWindowDriver x(server.display());
@@ -248,7 +290,7 @@ TEST(WindowProgram, CountsThePointersTravelAndSavesTheStatisticsWhenTheSessionEn
   // Where the pointer is when the program starts is where counting starts.
   x.MoveTo(100, 100);
 
-  WindowProgram program(server.display(), home);
+  WindowProgram program(server.display(), home, {"XDG_SESSION_TYPE=x11"});
   ASSERT_TRUE(program.started());
   ASSERT_TRUE(WaitFor(
       [&] {
@@ -261,15 +303,31 @@ TEST(WindowProgram, CountsThePointersTravelAndSavesTheStatisticsWhenTheSessionEn
   x.MoveTo(300, 100);
   std::this_thread::sleep_for(std::chrono::milliseconds(700));
   x.MoveTo(300, 400);
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+
+  // X buttons 1-3 are left, middle and right; 4 and 5 the wheel's notches
+  // forward and backward.
+  XClickWindow clicks(server.display());
+  ASSERT_TRUE(clicks.ready());
+  const std::vector<unsigned int> buttons = {1, 1, 1, 2, 3, 3, 4, 4, 4, 4, 5};
+  for (const unsigned int button : buttons) {
+    clicks.Click(button);
+  }
+  ASSERT_TRUE(
+      WaitFor([&] { return clicks.Presses().size() == buttons.size(); }, std::chrono::seconds(20)));
+  // The hooks report what reached the window's screen; give them a moment.
   std::this_thread::sleep_for(std::chrono::milliseconds(1500));
 
   program.Terminate();
   ASSERT_EQ(program.EndsWithin(std::chrono::seconds(20)), 0);
   const std::vector<std::uint8_t> stats = ReadBytes(home / "data/KORVU/N63K/Sts.cfg");
   ASSERT_EQ(stats.size(), 24u);
-  EXPECT_EQ(std::vector<std::uint8_t>(stats.begin(), stats.begin() + 20),
-            std::vector<std::uint8_t>(20, 0));
-  EXPECT_EQ(stats[20] | stats[21] << 8 | stats[22] << 16 | stats[23] << 24, 500);
+  std::vector<std::uint32_t> fields;
+  for (std::size_t f = 0; f < 6; ++f) {
+    fields.push_back(static_cast<std::uint32_t>(stats[4 * f] | stats[4 * f + 1] << 8 |
+                                                stats[4 * f + 2] << 16 | stats[4 * f + 3] << 24));
+  }
+  EXPECT_EQ(fields, (std::vector<std::uint32_t>{3, 1, 2, 4, 1, 500}));
 }
 
 }  // namespace
