@@ -299,10 +299,14 @@ TEST(WindowProgram, CountsClicksWheelNotchesAndTravelAndSavesThemWhenTheSessionE
       },
       std::chrono::seconds(20)))
       << "the main window did not show";
-  // Right, then down: however the samples fall, the travel is the sum.
+  // Right, down, and back to the start, where the clicks below are made
+  // beside the main window: however the samples fall, the travel is the sum
+  // of the moves along each axis, 2 x (200 + 300).
   x.MoveTo(300, 100);
   std::this_thread::sleep_for(std::chrono::milliseconds(700));
   x.MoveTo(300, 400);
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  x.MoveTo(100, 100);
   std::this_thread::sleep_for(std::chrono::milliseconds(700));
 
   // X buttons 1-3 are left, middle and right; 4 and 5 the wheel's notches
@@ -327,7 +331,7 @@ TEST(WindowProgram, CountsClicksWheelNotchesAndTravelAndSavesThemWhenTheSessionE
     fields.push_back(static_cast<std::uint32_t>(stats[4 * f] | stats[4 * f + 1] << 8 |
                                                 stats[4 * f + 2] << 16 | stats[4 * f + 3] << 24));
   }
-  EXPECT_EQ(fields, (std::vector<std::uint32_t>{3, 1, 2, 4, 1, 500}));
+  EXPECT_EQ(fields, (std::vector<std::uint32_t>{3, 1, 2, 4, 1, 1000}));
 }
 
 }  // namespace
