@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/pages/PageHooks.h"
+#include "core/pages/SupportPageModel.h"
 
 namespace n63k::app {
 
@@ -9,6 +10,8 @@ namespace n63k::app {
 // their calls when they are added.
 class AbsentPages final : public PageHooks {
  public:
+  void SetSupportPage(SupportPageModel* support) { support_ = support; }
+
   void RefreshButtonPage() override {}
   void RefreshLightingPage() override {}
   void CloseGameMenu() override {}
@@ -16,9 +19,20 @@ class AbsentPages final : public PageHooks {
   void NormaliseLoopField() override {}
   void ApplyScrollLinesText() override {}
   void StopInputCapture() override {}
-  void ReapplyPageCaptions() override {}
-  void ShowFirmwareVersion(std::uint32_t) override {}
+  void ReapplyPageCaptions() override {
+    if (support_ != nullptr) {
+      support_->ReapplyCaptions();
+    }
+  }
+  void ShowFirmwareVersion(std::uint32_t version) override {
+    if (support_ != nullptr) {
+      support_->ShowFirmwareVersion(version);
+    }
+  }
   void CountClick(std::uint32_t) override {}
+
+ private:
+  SupportPageModel* support_ = nullptr;
 };
 
 }  // namespace n63k::app

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/AbsentPages.h"
+#include "app/SupportPageParts.h"
 #include "app/SyncBridge.h"
 #include "core/app/MouseConnection.h"
 #include "core/app/ProgramState.h"
@@ -104,6 +105,8 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   UsKeyCharacters keyCharacters_;
   std::unique_ptr<FunctionAssignment> captions_;
   AbsentPages pages_;
+  // Declared before the window, whose panel holds its view: it outlives it.
+  std::unique_ptr<SupportPageParts> support_;
   std::unique_ptr<MainWindowModel> model_;
   std::unique_ptr<ui::MainWindow> window_;
   std::unique_ptr<ui::ProgressWindow> progress_;

@@ -41,12 +41,12 @@ std::string FirmwareVersionText(std::uint32_t version);
 
 // The support page: the program's and the mouse's versions, the update
 // check, the web site, profile import and export, and restoring the defaults.
-class SupportPage {
+class SupportPageModel {
  public:
   static constexpr std::string_view kProgramVersion = "V1.0.0";
   static constexpr std::string_view kWebSite = "https://www.korvu.com";
 
-  SupportPage(UpdateCheck& update, ProfileRecord& current, FileAccess& files,
+  SupportPageModel(UpdateCheck& update, ProfileRecord& current, FileAccess& files,
               UserMessages& messages, const Localisation& localisation, SupportPageHost& host);
 
   void SetObserver(SupportPageObserver* observer) { observer_ = observer; }

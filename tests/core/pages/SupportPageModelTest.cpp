@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "core/base/ManualTimers.h"
-#include "core/pages/SupportPage.h"
+#include "core/pages/SupportPageModel.h"
 #include "support/CaseName.h"
 #include "support/TestFiles.h"
 
@@ -66,7 +66,7 @@ struct SupportPageFixture : ::testing::Test, SupportPageObserver {
   UpdateCheck update{timers, messages, localisation, fetches, {temp / "cache"}, [](auto&) {}};
   ProfileRecord current{};
   RecordingHost host;
-  SupportPage page{update, current, SystemFiles(), messages, localisation, host};
+  SupportPageModel page{update, current, SystemFiles(), messages, localisation, host};
   int repaints = 0;
 
   SupportPageFixture() {
@@ -160,7 +160,7 @@ TEST_F(SupportPageRules, HoversShowTheirHintsAndCaptionsComeFromTheLanguage) {
   EXPECT_EQ(page.Caption(Control::kUpdate), "Update");
   EXPECT_EQ(repaints, 1);
   page.PressWebSite();
-  EXPECT_EQ(host.opened, std::vector<std::string>{std::string(SupportPage::kWebSite)});
+  EXPECT_EQ(host.opened, std::vector<std::string>{std::string(SupportPageModel::kWebSite)});
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "core/pages/SupportPage.h"
+#include "core/pages/SupportPageModel.h"
 
 #include "core/pages/ProfileTransfer.h"
 
@@ -17,7 +17,7 @@ std::string FirmwareVersionText(std::uint32_t version) {
          digits.substr(major + 1);
 }
 
-SupportPage::SupportPage(UpdateCheck& update, ProfileRecord& current, FileAccess& files,
+SupportPageModel::SupportPageModel(UpdateCheck& update, ProfileRecord& current, FileAccess& files,
                          UserMessages& messages, const Localisation& localisation,
                          SupportPageHost& host)
     : update_(update),
@@ -27,24 +27,24 @@ SupportPage::SupportPage(UpdateCheck& update, ProfileRecord& current, FileAccess
       localisation_(localisation),
       host_(host) {}
 
-void SupportPage::ShowFirmwareVersion(std::uint32_t version) {
+void SupportPageModel::ShowFirmwareVersion(std::uint32_t version) {
   update_.SetInstalledVersion(version);
   Notify();
 }
 
-void SupportPage::Hover(support_page::Control control) {
+void SupportPageModel::Hover(support_page::Control control) {
   host_.ShowHint(support_page::Place(control).hint);
 }
 
-void SupportPage::ImportFile(const std::filesystem::path& path) {
+void SupportPageModel::ImportFile(const std::filesystem::path& path) {
   messages_.StandardInfo(ImportProfile(path, current_, files_).message);
 }
 
-void SupportPage::ExportFile(const std::filesystem::path& path) {
+void SupportPageModel::ExportFile(const std::filesystem::path& path) {
   messages_.StandardInfo(ExportProfile(path, current_, files_).message);
 }
 
-void SupportPage::PressRestoreDefaults() {
+void SupportPageModel::PressRestoreDefaults() {
   const char* question = localisation_.chineseUi ? "确定要恢复默认设置?"
                                                  : "Do you want to restore the default setting?";
   if (messages_.InfoBox(question, true) == InfoAnswer::kOk) {
@@ -52,15 +52,15 @@ void SupportPage::PressRestoreDefaults() {
   }
 }
 
-void SupportPage::ReapplyCaptions() {
+void SupportPageModel::ReapplyCaptions() {
   Notify();
 }
 
-const std::string& SupportPage::Caption(support_page::Control control) const {
+const std::string& SupportPageModel::Caption(support_page::Control control) const {
   return localisation_.texts.Get(support_page::Place(control).caption);
 }
 
-void SupportPage::Notify() {
+void SupportPageModel::Notify() {
   if (observer_ != nullptr) {
     observer_->SupportPageChanged();
   }
