@@ -22,11 +22,11 @@ std::optional<std::string> UpdateUrlOverride() {
 
 SupportPageParts::SupportPageParts(Wiring wiring, QWidget& panel) : wiring_(std::move(wiring)) {
   const FirmwareCache cache = DefaultFirmwareCache(LinuxSystemPaths());
-  thread_ = std::make_unique<FirmwareCheckThread>(fetcher_, ManifestUrl(UpdateUrlOverride()),
-                                                  cache, static_cast<FirmwareResults&>(*this));
-  update_ = std::make_unique<UpdateCheck>(wiring_.timers, wiring_.messages,
-                                          wiring_.state.localisation(), *thread_, cache,
-                                          wiring_.startFlasher);
+  thread_ = std::make_unique<FirmwareCheckThread>(fetcher_, ManifestUrl(UpdateUrlOverride()), cache,
+                                                  static_cast<FirmwareResults&>(*this));
+  update_ =
+      std::make_unique<UpdateCheck>(wiring_.timers, wiring_.messages, wiring_.state.localisation(),
+                                    *thread_, cache, wiring_.startFlasher);
   model_ = std::make_unique<SupportPageModel>(
       *update_, wiring_.state.profileFiles().Current(), wiring_.state.files(), wiring_.messages,
       wiring_.state.localisation(), static_cast<SupportPageHost&>(*this));

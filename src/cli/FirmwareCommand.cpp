@@ -28,8 +28,8 @@ std::optional<std::string> UpdateUrlOverride() {
 
 int CheckFirmware(Context& context, bool download) {
   const std::uint32_t installed = InstalledVersion(context);
-  context.out << "installed: " << (installed == 0 ? std::string("unknown") : std::to_string(installed))
-              << '\n';
+  context.out << "installed: "
+              << (installed == 0 ? std::string("unknown") : std::to_string(installed)) << '\n';
   const FirmwareCache cache = DefaultFirmwareCache(LinuxSystemPaths());
   CurlFetcher fetcher;
   const std::atomic<bool> never{false};
@@ -66,8 +66,7 @@ void AddFirmwareCommand(CLI::App& app, Context& context, int& status) {
   auto download = std::make_shared<bool>(false);
   command->add_flag("--download", *download,
                     "Also download the offered image into the cache folder");
-  command->callback(
-      [&context, &status, download] { status = CheckFirmware(context, *download); });
+  command->callback([&context, &status, download] { status = CheckFirmware(context, *download); });
 }
 
 }  // namespace n63k::cli

@@ -5,7 +5,6 @@
 
 #include <memory>
 
-
 namespace n63k {
 namespace {
 
@@ -63,7 +62,7 @@ FetchResult CurlFetcher::Fetch(const std::string& url, std::size_t maxBytes,
   const std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(),
                                                                  &curl_easy_cleanup);
   const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> digest(EVP_MD_CTX_new(),
-                                                                        &EVP_MD_CTX_free);
+                                                                       &EVP_MD_CTX_free);
   if (curl == nullptr || digest == nullptr ||
       EVP_DigestInit_ex(digest.get(), EVP_sha256(), nullptr) != 1) {
     result.detail = "the HTTP client could not be set up";
@@ -96,18 +95,20 @@ FetchResult CurlFetcher::Fetch(const std::string& url, std::size_t maxBytes,
     result.detail = "stopped";
     return result;
   }
+  // An error page says more than its length.
+  long status = 0;
+  curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
+  if (status != 0 && (status < 200 || status > 299)) {
+    result.detail = "HTTP status " + std::to_string(status);
+    return result;
+  }
   if (transfer.tooLarge || code == CURLE_FILESIZE_EXCEEDED) {
     result.status = FetchStatus::kTooLarge;
     result.detail = "larger than " + std::to_string(maxBytes) + " bytes";
     return result;
   }
-  long status = 0;
-  curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
-  if (code != CURLE_OK || status < 200 || status > 299) {
+  if (code != CURLE_OK) {
     result.detail = error[0] != '\0' ? std::string(error) : curl_easy_strerror(code);
-    if (code == CURLE_OK) {
-      result.detail = "HTTP status " + std::to_string(status);
-    }
     return result;
   }
   unsigned char hash[EVP_MAX_MD_SIZE];

@@ -88,7 +88,9 @@ ManifestDownload DownloadManifest(HttpFetcher& fetcher, const std::string& url,
 ImageDownload DownloadImage(HttpFetcher& fetcher, const UpdateManifest& manifest,
                             const FirmwareCache& cache, const std::atomic<bool>& stop) {
   if (!IsWebUrl(manifest.imageUrl)) {
-    return {DownloadError::kBadUrl, {}, {},
+    return {DownloadError::kBadUrl,
+            {},
+            {},
             manifest.imageUrl.empty() ? "the manifest names no image"
                                       : manifest.imageUrl + ": not an http or https address"};
   }
@@ -97,7 +99,9 @@ ImageDownload DownloadImage(HttpFetcher& fetcher, const UpdateManifest& manifest
     return {ErrorOf(fetched.status), {}, {}, manifest.imageUrl + ": " + fetched.detail};
   }
   if (!manifest.sha256.empty() && manifest.sha256 != fetched.sha256) {
-    return {DownloadError::kChecksum, {}, fetched.sha256,
+    return {DownloadError::kChecksum,
+            {},
+            fetched.sha256,
             manifest.imageUrl + ": sha256 " + fetched.sha256 + " where the manifest gives " +
                 manifest.sha256};
   }

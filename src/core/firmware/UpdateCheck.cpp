@@ -8,8 +8,7 @@
 namespace n63k {
 
 UpdateCheck::UpdateCheck(Timers& timers, UserMessages& messages, const Localisation& localisation,
-                         FirmwareFetches& fetches, FirmwareCache cache,
-                         StartFlasher startFlasher)
+                         FirmwareFetches& fetches, FirmwareCache cache, StartFlasher startFlasher)
     : timers_(timers),
       messages_(messages),
       localisation_(localisation),

@@ -11,6 +11,7 @@ std::string_view LatestFirmwareText(bool chineseUi);
 // that never reached the server has found nothing.
 std::string_view ServerUnreachableText(bool chineseUi);
 // One wording only, whatever the language.
-inline constexpr std::string_view kImageDownloadFailedText = "New-version firmware download failed.";
+inline constexpr std::string_view kImageDownloadFailedText =
+    "New-version firmware download failed.";
 
 }  // namespace n63k

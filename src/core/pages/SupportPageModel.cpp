@@ -18,8 +18,8 @@ std::string FirmwareVersionText(std::uint32_t version) {
 }
 
 SupportPageModel::SupportPageModel(UpdateCheck& update, ProfileRecord& current, FileAccess& files,
-                         UserMessages& messages, const Localisation& localisation,
-                         SupportPageHost& host)
+                                   UserMessages& messages, const Localisation& localisation,
+                                   SupportPageHost& host)
     : update_(update),
       current_(current),
       files_(files),

@@ -47,7 +47,7 @@ class SupportPageModel {
   static constexpr std::string_view kWebSite = "https://www.korvu.com";
 
   SupportPageModel(UpdateCheck& update, ProfileRecord& current, FileAccess& files,
-              UserMessages& messages, const Localisation& localisation, SupportPageHost& host);
+                   UserMessages& messages, const Localisation& localisation, SupportPageHost& host);
 
   void SetObserver(SupportPageObserver* observer) { observer_ = observer; }
 

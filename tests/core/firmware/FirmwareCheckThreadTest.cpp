@@ -43,8 +43,7 @@ TEST(FirmwareCheckThread, StoppingCutsATransferShortAndReportsNothing) {
   SilentServer server;
   CountedResults results;
   {
-    FirmwareCheckThread thread(server, "http://127.0.0.1:9/update.xml", {temp / "cache"},
-                               results);
+    FirmwareCheckThread thread(server, "http://127.0.0.1:9/update.xml", {temp / "cache"}, results);
     thread.FetchManifest(1);
     server.WaitForStart();
   }
@@ -54,9 +53,8 @@ TEST(FirmwareCheckThread, StoppingCutsATransferShortAndReportsNothing) {
 // Answers at once, from the thread.
 struct OneAnswer final : HttpFetcher {
   FetchResult Fetch(const std::string& url, std::size_t, const std::atomic<bool>&) override {
-    const std::string text = url.ends_with(".xml")
-                                 ? "<u><firmware><current>9</current></firmware></u>"
-                                 : "image";
+    const std::string text =
+        url.ends_with(".xml") ? "<u><firmware><current>9</current></firmware></u>" : "image";
     return {FetchStatus::kOk, {text.begin(), text.end()}, "ab", {}};
   }
 };

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/base/Files.h"
-#include "core/firmware/FirmwareDownloads.h"
 #include "core/firmware/FakeFetcher.h"
+#include "core/firmware/FirmwareDownloads.h"
 #include "support/CaseName.h"
 #include "support/TestFiles.h"
 
@@ -83,22 +83,28 @@ TEST_P(ImageDownloads, OnlyAWholeMatchingImageIsKept) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ImageDownloads,
-    ::testing::Values(
-        ImageCase{"NoChecksumGiven", kImageUrl, "", test::FakeFetcher::Body("image", "ab"),
-                  DownloadError::kNone},
-        ImageCase{"MatchingChecksum", kImageUrl, "ab", test::FakeFetcher::Body("image", "ab"),
-                  DownloadError::kNone},
-        ImageCase{"HttpsInCapitals", "HTTPS://server.test/fw.bin", "",
-                  test::FakeFetcher::Body("image"), DownloadError::kNone},
-        ImageCase{"ChecksumMismatch", kImageUrl, "cd", test::FakeFetcher::Body("image", "ab"),
-                  DownloadError::kChecksum},
-        ImageCase{"TooLarge", kImageUrl, "", {FetchStatus::kTooLarge, {}, {}, "too large"},
-                  DownloadError::kTooLarge},
-        ImageCase{"ServerFails", kImageUrl, "", {FetchStatus::kFailed, {}, {}, "HTTP status 404"},
-                  DownloadError::kUnreachable},
-        ImageCase{"FileUrl", "file:///etc/passwd", "", test::FakeFetcher::Body("image"),
-                  DownloadError::kBadUrl},
-        ImageCase{"NoUrl", "", "", test::FakeFetcher::Body("image"), DownloadError::kBadUrl}),
+    ::testing::Values(ImageCase{"NoChecksumGiven", kImageUrl, "",
+                                test::FakeFetcher::Body("image", "ab"), DownloadError::kNone},
+                      ImageCase{"MatchingChecksum", kImageUrl, "ab",
+                                test::FakeFetcher::Body("image", "ab"), DownloadError::kNone},
+                      ImageCase{"HttpsInCapitals", "HTTPS://server.test/fw.bin", "",
+                                test::FakeFetcher::Body("image"), DownloadError::kNone},
+                      ImageCase{"ChecksumMismatch", kImageUrl, "cd",
+                                test::FakeFetcher::Body("image", "ab"), DownloadError::kChecksum},
+                      ImageCase{"TooLarge",
+                                kImageUrl,
+                                "",
+                                {FetchStatus::kTooLarge, {}, {}, "too large"},
+                                DownloadError::kTooLarge},
+                      ImageCase{"ServerFails",
+                                kImageUrl,
+                                "",
+                                {FetchStatus::kFailed, {}, {}, "HTTP status 404"},
+                                DownloadError::kUnreachable},
+                      ImageCase{"FileUrl", "file:///etc/passwd", "",
+                                test::FakeFetcher::Body("image"), DownloadError::kBadUrl},
+                      ImageCase{"NoUrl", "", "", test::FakeFetcher::Body("image"),
+                                DownloadError::kBadUrl}),
     test::CaseName<ImageCase>);
 
 TEST_F(ManifestDownloads, TheCacheFolderFollowsXdgCacheHome) {

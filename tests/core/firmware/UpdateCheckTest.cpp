@@ -45,8 +45,8 @@ struct UpdateCheckFixture : ::testing::Test {
   RecordedFetches fetches;
   FirmwareCache cache{temp / "new_version"};
   std::vector<fs::path> flashed;
-  UpdateCheck check{timers, messages, localisation, fetches, cache,
-                    [this](const fs::path& image) { flashed.push_back(image); }};
+  UpdateCheck check{timers,  messages, localisation,
+                    fetches, cache,    [this](const fs::path& image) { flashed.push_back(image); }};
 
   UpdateCheckFixture() { check.SetInstalledVersion(17); }
 
@@ -54,8 +54,9 @@ struct UpdateCheckFixture : ::testing::Test {
     fs::create_directories(cache.folder);
     const std::string text = "<u><firmware><current>" + std::to_string(current) +
                              "</current><newfile>http://s/fw.bin</newfile></firmware></u>";
-    ASSERT_EQ(WriteFileAtomic(cache.Manifest(), std::vector<std::uint8_t>(text.begin(), text.end())),
-              FileError::kNone);
+    ASSERT_EQ(
+        WriteFileAtomic(cache.Manifest(), std::vector<std::uint8_t>(text.begin(), text.end())),
+        FileError::kNone);
   }
   static ManifestDownload Offered(std::uint32_t current) {
     return {DownloadError::kNone, {current, "http://s/fw.bin", ""}, {}};

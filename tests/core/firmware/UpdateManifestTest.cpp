@@ -20,27 +20,28 @@ TEST_P(ManifestNumbers, ReadAsTheManifestMeansThem) {
   EXPECT_EQ(ManifestNumber(GetParam().text), GetParam().number);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ManifestNumbers,
-    ::testing::Values(NumberCase{"Plain", "17", 17}, NumberCase{"LeadingZeros", "0020", 20},
-                      NumberCase{"LetterFirst", "x20", 0},
-                      NumberCase{"WhiteSpaceAndTail", " \t\n20abc", 20},
-                      NumberCase{"Plus", "+18", 18}, NumberCase{"Empty", "", 0},
-                      NumberCase{"SpaceInsideTheSign", "+ 18", 0},
-                      NumberCase{"NegativeIsNoVersion", "-1", 0},
-                      NumberCase{"Largest", "4294967295", 4294967295u},
-                      NumberCase{"BeyondThirtyTwoBits", "4294967296", 0}),
-    test::CaseName<NumberCase>);
+INSTANTIATE_TEST_SUITE_P(Texts, ManifestNumbers,
+                         ::testing::Values(NumberCase{"Plain", "17", 17},
+                                           NumberCase{"LeadingZeros", "0020", 20},
+                                           NumberCase{"LetterFirst", "x20", 0},
+                                           NumberCase{"WhiteSpaceAndTail", " \t\n20abc", 20},
+                                           NumberCase{"Plus", "+18", 18},
+                                           NumberCase{"Empty", "", 0},
+                                           NumberCase{"SpaceInsideTheSign", "+ 18", 0},
+                                           NumberCase{"NegativeIsNoVersion", "-1", 0},
+                                           NumberCase{"Largest", "4294967295", 4294967295u},
+                                           NumberCase{"BeyondThirtyTwoBits", "4294967296", 0}),
+                         test::CaseName<NumberCase>);
 
 std::vector<std::uint8_t> Bytes(const std::string& text) {
   return {text.begin(), text.end()};
 }
 
 TEST(UpdateManifest, ReadsTheFirstFirmwareElementsFields) {
-  const UpdateManifest manifest = ReadUpdateManifest(Bytes(
-      "<?xml version=\"1.0\"?><update><firmware><current> 21 </current>"
-      "<newfile> http://example.test/fw.bin </newfile><sha256>ABCdef</sha256></firmware>"
-      "<firmware><current>99</current></firmware></update>"));
+  const UpdateManifest manifest = ReadUpdateManifest(
+      Bytes("<?xml version=\"1.0\"?><update><firmware><current> 21 </current>"
+            "<newfile> http://example.test/fw.bin </newfile><sha256>ABCdef</sha256></firmware>"
+            "<firmware><current>99</current></firmware></update>"));
   EXPECT_EQ(manifest.current, 21u);
   EXPECT_EQ(manifest.imageUrl, "http://example.test/fw.bin");
   EXPECT_EQ(manifest.sha256, "abcdef");

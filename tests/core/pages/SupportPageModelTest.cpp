@@ -37,8 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Versions, FirmwareVersions,
                                            VersionCase{"TwoDigits", 17, "V 0.1.7"},
                                            VersionCase{"ThreeDigits", 107, "V 1.0.7"},
                                            VersionCase{"FourDigits", 1234, "V 12.3.4"},
-                                           VersionCase{"Largest", 4294967295u,
-                                                       "V 42949672.9.5"}),
+                                           VersionCase{"Largest", 4294967295u, "V 42949672.9.5"}),
                          test::CaseName<VersionCase>);
 
 struct NoFetches final : FirmwareFetches {
@@ -101,10 +100,10 @@ TEST_F(SupportPageRules, ExportThenImportGivesBackTheSameRecord) {
   page.ImportFile(temp / "missing.cfg");
   current.pointerSpeed = 3;
   page.ImportFile(file);
-  EXPECT_EQ(messages.Texts(), (std::vector<std::string>{file.string() + " export success!",
-                                                        (temp / "missing.cfg").string() +
-                                                            " is an invaild Profile!",
-                                                        file.string() + " import success!"}));
+  EXPECT_EQ(messages.Texts(),
+            (std::vector<std::string>{file.string() + " export success!",
+                                      (temp / "missing.cfg").string() + " is an invaild Profile!",
+                                      file.string() + " import success!"}));
   EXPECT_EQ(messages.shown[0].kind, test::RecordingMessages::Shown::Kind::kStandard);
   EXPECT_EQ(CurrentBytes(), exported);
 }
@@ -123,7 +122,8 @@ TEST_F(SupportPageRules, FilesThatAreNoWholeValidProfileChangeNothing) {
     test::WriteBytes(file, bytes);
     messages.shown.clear();
     page.ImportFile(file);
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{file.string() + " is an invaild Profile!"});
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{file.string() + " is an invaild Profile!"});
     EXPECT_EQ(CurrentBytes(), before);
   }
 }
@@ -143,15 +143,16 @@ TEST_F(SupportPageRules, RestoringTheDefaultsAsksFirst) {
   localisation.chineseUi = true;
   page.PressRestoreDefaults();
   EXPECT_EQ(host.restored, 1);
-  EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Do you want to restore the default setting?",
-                                                        "确定要恢复默认设置?"}));
+  EXPECT_EQ(messages.Texts(),
+            (std::vector<std::string>{"Do you want to restore the default setting?",
+                                      "确定要恢复默认设置?"}));
   EXPECT_TRUE(messages.shown[1].hasCancel);
 }
 
 TEST_F(SupportPageRules, HoversShowTheirHintsAndCaptionsComeFromTheLanguage) {
-  for (const Control control : {Control::kUpdate, Control::kWebSite, Control::kImport,
-                                Control::kExport, Control::kRestoreDefaults, Control::kProgram,
-                                Control::kFirmware}) {
+  for (const Control control :
+       {Control::kUpdate, Control::kWebSite, Control::kImport, Control::kExport,
+        Control::kRestoreDefaults, Control::kProgram, Control::kFirmware}) {
     page.Hover(control);
   }
   EXPECT_EQ(host.hints, (std::vector<int>{56, 57, 58, 59, 60, 89, 90}));
