@@ -95,5 +95,43 @@ TEST(FirmwareCheckThread, ReportsEachDownloadWithItsCheck) {
   EXPECT_TRUE(std::filesystem::exists(temp / "cache/KorvuGameDevice.bin"));
 }
 
+// Holds the first fetch until the test lets it go.
+struct HeldServer final : HttpFetcher {
+  FetchResult Fetch(const std::string&, std::size_t, const std::atomic<bool>&) override {
+    std::unique_lock lock(mutex);
+    ++started;
+    changed.notify_all();
+    changed.wait(lock, [this] { return released; });
+    const std::string text =
+        "<u><firmware><current>" + std::to_string(started) + "</current></firmware></u>";
+    return {FetchStatus::kOk, {text.begin(), text.end()}, "ab", {}};
+  }
+  std::mutex mutex;
+  std::condition_variable changed;
+  int started = 0;
+  bool released = false;
+};
+
+TEST(FirmwareCheckThread, OnlyTheLatestRequestWaitsWhileAFetchRuns) {
+  test::TempDir temp;
+  HeldServer server;
+  WaitedResults results;
+  FirmwareCheckThread thread(server, "http://s/update.xml", {temp / "cache"}, results);
+  thread.FetchManifest(1);
+  {
+    std::unique_lock lock(server.mutex);
+    server.changed.wait(lock, [&] { return server.started == 1; });
+  }
+  thread.FetchManifest(2);
+  thread.FetchManifest(3);
+  {
+    const std::lock_guard lock(server.mutex);
+    server.released = true;
+  }
+  server.changed.notify_all();
+  results.WaitFor(2);
+  EXPECT_EQ(results.got, (std::vector<std::pair<std::uint64_t, std::uint32_t>>{{1, 1}, {3, 2}}));
+}
+
 }  // namespace
 }  // namespace n63k
