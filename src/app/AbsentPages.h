@@ -5,6 +5,7 @@
 #include "core/pages/LightingPage.h"
 #include "core/pages/PageHooks.h"
 #include "core/pages/StatsPage.h"
+#include "core/pages/SupportPageModel.h"
 
 namespace n63k::app {
 
@@ -13,6 +14,8 @@ namespace n63k::app {
 // their calls when they are added.
 class AbsentPages final : public PageHooks {
  public:
+  void SetSupportPage(SupportPageModel* support) { support_ = support; }
+
   void RefreshButtonPage() override {}
   void RefreshLightingPage() override {
     if (lighting != nullptr) {
@@ -37,8 +40,15 @@ class AbsentPages final : public PageHooks {
     if (statistics != nullptr) {
       statistics->ReapplyCaptions();
     }
+    if (support_ != nullptr) {
+      support_->ReapplyCaptions();
+    }
   }
-  void ShowFirmwareVersion(std::uint32_t) override {}
+  void ShowFirmwareVersion(std::uint32_t version) override {
+    if (support_ != nullptr) {
+      support_->ShowFirmwareVersion(version);
+    }
+  }
   void CountClick(std::uint32_t identity) override {
     if (statistics != nullptr) {
       statistics->CountClick(identity);
@@ -48,6 +58,9 @@ class AbsentPages final : public PageHooks {
   // The pages that exist, set once the window has built them.
   LightingPage* lighting = nullptr;
   StatsPage* statistics = nullptr;
+
+ private:
+  SupportPageModel* support_ = nullptr;
 };
 
 }  // namespace n63k::app

@@ -175,6 +175,22 @@ void WindowProgram::BuildWindow() {
   });
   BuildLightingPage();
   BuildStatsPage();
+  support_ = std::make_unique<SupportPageParts>(
+      SupportPageParts::Wiring{
+          .state = state_,
+          .messages = messages_,
+          .timers = timers_,
+          .mainWindow = *model_,
+          .startFlasher =
+              [this](const std::filesystem::path& image) {
+                if (StartFlasher(state_.folders().program, state_.localisation().chineseUi,
+                                 starter_, messages_, image)) {
+                  EndProgram();
+                }
+              },
+      },
+      *window_->PagePanel(5));
+  pages_.SetSupportPage(&support_->model());
   model_->PagesCreated();
 }
 
@@ -349,6 +365,9 @@ void WindowProgram::ShutDown() {
   }
   if (stats_ != nullptr) {
     stats_->Save();
+  }
+  if (support_ != nullptr) {
+    support_->Stop();
   }
   if (worker_ != nullptr) {
     worker_->Stop();

@@ -35,6 +35,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   AddFunctionsCommand(app, context, status);
   AddKeysCommand(app, context, status);
   AddStatsCommand(app, context, status);
+  AddFirmwareCommand(app, context, status);
+  AddProfileTransferCommands(app, context, status);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

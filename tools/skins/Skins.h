@@ -14,5 +14,6 @@ void WriteLanguageMenuPanel(SkinWriter& writer);
 void WriteIcons(SkinWriter& writer);
 void WriteLightingSkins(SkinWriter& writer);
 void WriteStatsSkins(SkinWriter& writer);
+void WriteSupportSkins(SkinWriter& writer);
 
 }  // namespace n63k::skins
