@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/pages/ButtonPageModel.h"
 #include "core/pages/PageHooks.h"
 
 namespace n63k::app {
@@ -9,16 +10,30 @@ namespace n63k::app {
 // their calls when they are added.
 class AbsentPages final : public PageHooks {
  public:
-  void RefreshButtonPage() override {}
+  void RefreshButtonPage() override {
+    if (buttonPage != nullptr) {
+      buttonPage->RefreshButtonPage();
+    }
+  }
   void RefreshLightingPage() override {}
   void CloseGameMenu() override {}
   void StopRecording() override {}
   void NormaliseLoopField() override {}
-  void ApplyScrollLinesText() override {}
+  void ApplyScrollLinesText() override {
+    if (buttonPage != nullptr) {
+      buttonPage->ApplyScrollLinesText();
+    }
+  }
   void StopInputCapture() override {}
-  void ReapplyPageCaptions() override {}
+  void ReapplyPageCaptions() override {
+    if (buttonPage != nullptr) {
+      buttonPage->ReapplyCaptions();
+    }
+  }
   void ShowFirmwareVersion(std::uint32_t) override {}
   void CountClick(std::uint32_t) override {}
+
+  ButtonPageModel* buttonPage = nullptr;
 };
 
 }  // namespace n63k::app

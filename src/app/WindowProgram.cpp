@@ -15,6 +15,8 @@
 #include "platform/DesktopPointerSelection.h"
 #include "platform/DeviceEnvironment.h"
 #include "platform/HidapiTransport.h"
+#include "ui/pages/ButtonPageView.h"
+#include "ui/pages/WidgetPointer.h"
 #include "ui/windows/LanguageMenuWindow.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ProgressWindow.h"
@@ -141,6 +143,7 @@ void WindowProgram::BuildWindow() {
       *captions_, pages_, *writes_);
   window_ = std::make_unique<ui::MainWindow>(*model_, state_.folders().program);
   messages_.SetParent(window_.get());
+  BuildPages();
   progress_ = std::make_unique<ui::ProgressWindow>(state_.localisation(), timers_,
                                                    state_.folders().program, window_.get());
   QObject::connect(window_.get(), &ui::MainWindow::exitRequested, [this] { EndProgram(); });
@@ -152,6 +155,16 @@ void WindowProgram::BuildWindow() {
     }
   });
   model_->PagesCreated();
+}
+
+void WindowProgram::BuildPages() {
+  QWidget* buttonPanel = window_->PagePanel(1);
+  buttonPointer_ = std::make_unique<ui::WidgetPointer>(buttonPanel);
+  buttonPage_ = std::make_unique<ButtonPageModel>(state_.profileFiles().Current(), *captions_,
+                                                  state_.localisation(), timers_, *buttonPointer_,
+                                                  [this](int hint) { model_->ShowHint(hint); });
+  new ui::ButtonPageView(*buttonPage_, state_.folders().program, buttonPanel);
+  pages_.buttonPage = buttonPage_.get();
 }
 
 void WindowProgram::OpenLanguageMenu() {

@@ -33,6 +33,7 @@ namespace n63k::ui {
 class MainWindow;
 class ProgressWindow;
 class LanguageMenuWindow;
+class WidgetPointer;
 }  // namespace n63k::ui
 
 namespace n63k::app {
@@ -74,6 +75,7 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   void EndProgram() override;
 
   void BuildDevice();
+  void BuildPages();
   void OpenLanguageMenu();
   void ShutDown();
 
@@ -104,6 +106,8 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   UsKeyCharacters keyCharacters_;
   std::unique_ptr<FunctionAssignment> captions_;
   AbsentPages pages_;
+  std::unique_ptr<ui::WidgetPointer> buttonPointer_;
+  std::unique_ptr<ButtonPageModel> buttonPage_;
   std::unique_ptr<MainWindowModel> model_;
   std::unique_ptr<ui::MainWindow> window_;
   std::unique_ptr<ui::ProgressWindow> progress_;

@@ -12,5 +12,6 @@ void WriteSliderThumb(SkinWriter& writer);
 void WriteFlags(SkinWriter& writer);
 void WriteLanguageMenuPanel(SkinWriter& writer);
 void WriteIcons(SkinWriter& writer);
+void WriteButtonPageSkins(SkinWriter& writer);
 
 }  // namespace n63k::skins

@@ -135,12 +135,13 @@ inline constexpr int kTabHint = 65;
 inline constexpr std::uint32_t kMarkerTimerMs = 200;
 inline constexpr std::uint32_t kScrollLinesTimerMs = 4000;
 
-// The mouse picture's outline, around the markers.
-inline constexpr Rect kMousePicture{700, 60, 880, 330};
+// The mouse picture's body, centred on the wheel's markers; the side
+// buttons' markers sit on its left flank.
+inline constexpr Rect kMousePicture{733, 70, 881, 330};
 
 static_assert(kTabs.back().Bounds().right < kWidth && kTabBottom < kHeight);
-static_assert(kMarkers[2].right < kMousePicture.right && kMarkers[3].left > kMousePicture.left);
-static_assert(kWheelOther.screenRadio.right < kMousePicture.left);
+static_assert(kMarkers[2].right < kMousePicture.right && kMarkers[5].top > kMousePicture.top);
+static_assert(kWheelOther.screenRadio.right < kMarkers[3].left);
 
 }  // namespace button_page
 

@@ -204,6 +204,13 @@ const WheelControls& ButtonPageModel::Wheel() const {
   return ChineseLayout() ? kWheelChinese : kWheelOther;
 }
 
+std::string_view ButtonPageModel::StepButtonName(bool plus) const {
+  if (localisation_.chineseUi) {
+    return plus ? "增加行数" : "减少行数";
+  }
+  return plus ? "More lines" : "Fewer lines";
+}
+
 void ButtonPageModel::MouseMove(Point point) {
   const auto hintIfInside = [&](const Rect& rect, int hint) {
     if (rect.Grown(1).Contains(point)) {

@@ -113,6 +113,8 @@ class ButtonPageModel {
   bool ChineseLayout() const { return localisation_.chineseUi; }
   const button_page::WheelControls& Wheel() const;
   std::string Text(StringKey key) const { return localisation_.texts.Get(key); }
+  // What screen readers call the plus and minus buttons of the scroll lines.
+  std::string_view StepButtonName(bool plus) const;
 
  private:
   void Notify(ButtonPagePart part);
