@@ -197,7 +197,8 @@ void ButtonPageModel::ShowTabs() {
 }
 
 std::string ButtonPageModel::TabCaption(int slot) const {
-  return FixedText(record_.buttons[static_cast<std::size_t>(slot)].caption);
+  return CaptionInLanguage(FixedText(record_.buttons[static_cast<std::size_t>(slot)].caption),
+                           localisation_.chineseUi);
 }
 
 const WheelControls& ButtonPageModel::Wheel() const {

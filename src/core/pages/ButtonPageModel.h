@@ -104,6 +104,7 @@ class ButtonPageModel {
   int LinesNumber() const { return linesNumber_; }
   const std::string& LinesText() const { return linesText_; }
   bool TabSelected(int slot) const { return tabSelected_[static_cast<std::size_t>(slot)]; }
+  // The slot's caption, a default function's name in the interface language.
   std::string TabCaption(int slot) const;
   bool MarkerLit(int slot) const { return markerLit_[static_cast<std::size_t>(slot)]; }
   // -1 unless the chooser is open for a slot.

@@ -28,15 +28,16 @@ bool CanBeProduced(const ChooserResult& result) {
   if (result.buttonIndex < 0 || result.buttonIndex >= kButtonCount) {
     return false;
   }
-  return std::visit(Overloaded{
-                        [](const BasicFunction& basic) { return FindFunction(basic.code) != nullptr; },
-                        [](const PcAction& action) {
-                          const auto index = static_cast<std::int32_t>(action.kind);
-                          return index >= 0 && index < static_cast<int>(kPcActionKinds.size());
-                        },
-                        [](const auto&) { return true; },
-                    },
-                    result.choice);
+  return std::visit(
+      Overloaded{
+          [](const BasicFunction& basic) { return FindFunction(basic.code) != nullptr; },
+          [](const PcAction& action) {
+            const auto index = static_cast<std::int32_t>(action.kind);
+            return index >= 0 && index < static_cast<int>(kPcActionKinds.size());
+          },
+          [](const auto&) { return true; },
+      },
+      result.choice);
 }
 
 // The function code a choice is stored as.
@@ -96,27 +97,27 @@ bool FunctionAssignment::AssignFunction(const ChooserResult& result) {
   macroIds_[static_cast<std::size_t>(slot)] = 0;
   ButtonEntry& entry = record_.buttons[slot];
   entry.functionCode = code;
-  std::visit(Overloaded{
-                 [&](const KeyCombination& combination) {
-                   entry.comboWord = combination.deviceWord;
-                   SetFixedText(entry.caption, GetComboText(combination.deviceWord, keyCharacters_));
-                 },
-                 [&](const MacroFunction& macro) {
-                   macroIds_[static_cast<std::size_t>(slot)] = macro.identifier;
-                   entry.macroId = macro.identifier;
-                   const MacroRecord* found = macros_.FindMacro(macro.identifier);
-                   SetFixedText(entry.caption,
-                                found == nullptr ? std::string() : FixedText(found->name));
-                 },
-                 [&](const PcAction& action) {
-                   entry.pcActionTag = action.tag;
-                   entry.pcActionKind = kPcActionKinds[static_cast<std::size_t>(action.kind)];
-                   SetFixedText(entry.pcActionPath, action.path);
-                   SetFixedText(entry.caption, action.path);
-                 },
-                 [&](const auto&) { SetFixedText(entry.caption, GetFunctionName(code, chinese)); },
-             },
-             result.choice);
+  std::visit(
+      Overloaded{
+          [&](const KeyCombination& combination) {
+            entry.comboWord = combination.deviceWord;
+            SetFixedText(entry.caption, GetComboText(combination.deviceWord, keyCharacters_));
+          },
+          [&](const MacroFunction& macro) {
+            macroIds_[static_cast<std::size_t>(slot)] = macro.identifier;
+            entry.macroId = macro.identifier;
+            const MacroRecord* found = macros_.FindMacro(macro.identifier);
+            SetFixedText(entry.caption, found == nullptr ? std::string() : FixedText(found->name));
+          },
+          [&](const PcAction& action) {
+            entry.pcActionTag = action.tag;
+            entry.pcActionKind = kPcActionKinds[static_cast<std::size_t>(action.kind)];
+            SetFixedText(entry.pcActionPath, action.path);
+            SetFixedText(entry.caption, action.path);
+          },
+          [&](const auto&) { SetFixedText(entry.caption, GetFunctionName(code, chinese)); },
+      },
+      result.choice);
   return true;
 }
 
@@ -126,19 +127,23 @@ void FunctionAssignment::NormaliseCaption(int slot) {
   }
   auto& caption = record_.buttons[slot].caption;
   const std::string current = FixedText(caption);
+  const std::string wanted = CaptionInLanguage(current, localisation_.chineseUi);
+  if (wanted != current) {
+    SetFixedText(caption, wanted);
+  }
+}
+
+std::string CaptionInLanguage(std::string_view caption, bool chineseUi) {
   // The seven default functions, whose names a default profile stores in the
   // language active when it was built.
   for (const ButtonSlot& button : kButtonSlots) {
     const std::string_view chineseName = GetFunctionName(button.defaultCode, true);
     const std::string_view englishName = GetFunctionName(button.defaultCode, false);
-    if (current == chineseName || current == englishName) {
-      const std::string_view wanted = localisation_.chineseUi ? chineseName : englishName;
-      if (current != wanted) {
-        SetFixedText(caption, wanted);
-      }
-      return;
+    if (caption == chineseName || caption == englishName) {
+      return std::string(chineseUi ? chineseName : englishName);
     }
   }
+  return std::string(caption);
 }
 
 }  // namespace n63k

@@ -298,6 +298,15 @@ TEST_F(ButtonPageModelTest, CancellingStillRefreshesTheTabsLook) {
   EXPECT_TRUE(view.Saw(ButtonPagePart::kTabs));
 }
 
+TEST_F(ButtonPageModelTest, TabsShowDefaultNamesInTheInterfaceLanguageWithoutStoringThem) {
+  localisation.chineseUi = true;
+  SetFixedText(record.buttons[3].caption, "Reload");
+  EXPECT_EQ(model.TabCaption(1), GetFunctionName(kButtonSlots[1].defaultCode, true));
+  EXPECT_EQ(FixedText(record.buttons[1].caption),
+            GetFunctionName(kButtonSlots[1].defaultCode, false));
+  EXPECT_EQ(model.TabCaption(3), "Reload");
+}
+
 TEST_F(ButtonPageModelTest, OpeningTheChooserBringsTheDefaultCaptionIntoTheLanguage) {
   SetFixedText(record.buttons[1].caption, GetFunctionName(kButtonSlots[1].defaultCode, true));
   model.ClickTab(1);
