@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -196,6 +197,40 @@ TEST_F(ButtonPageViewTest, TheChineseLayoutMovesTheWheelControls) {
                   kWheelChinese.linesEdit.Width(), kWheelChinese.linesEdit.Height()));
   Click(Centre(kWheelChinese.screenRadio));
   EXPECT_EQ(record_.wheelScrollLines, kScrollScreen);
+}
+
+// The window around the page, counting the keys that reach it.
+class KeyCountingWindow final : public QWidget {
+ public:
+  int keys = 0;
+
+ protected:
+  void keyPressEvent(QKeyEvent*) override { ++keys; }
+};
+
+TEST(ButtonPageViewKeys, EnterEscapeAndSpaceStopAtThePageOthersGoOn) {
+  ProfileRecord record{};
+  BuildDefaultProfile(record, false);
+  ButtonMacroIds macroIds{};
+  MacroTable macros;
+  test::RecordingMessages messages;
+  Localisation localisation;
+  UsKeyCharacters keys;
+  FunctionAssignment assignment{record, macroIds, macros, messages, localisation, keys};
+  VirtualClock clock;
+  ManualTimers timers{clock};
+  StillPointer pointer;
+  ButtonPageModel model{record, assignment, localisation, timers, pointer, [](int) {}};
+  KeyCountingWindow window;
+  auto* view = new ButtonPageView(model, N63K_PROGRAM_DIR, &window);
+  ASSERT_TRUE(test::ShowActive(window));
+  view->setFocus();
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space}) {
+    QTest::keyClick(view, key);
+  }
+  EXPECT_EQ(window.keys, 0);
+  QTest::keyClick(view, Qt::Key_A);
+  EXPECT_EQ(window.keys, 1);
 }
 
 }  // namespace
