@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "core/pages/ButtonPageModel.h"
 #include "core/pages/PageHooks.h"
 
@@ -24,7 +26,13 @@ class AbsentPages final : public PageHooks {
       buttonPage->ApplyScrollLinesText();
     }
   }
-  void StopInputCapture() override {}
+  // The window hides or minimises: the input hooks give the keys back to it.
+  std::function<void()> stopInputCapture;
+  void StopInputCapture() override {
+    if (stopInputCapture) {
+      stopInputCapture();
+    }
+  }
   void ReapplyPageCaptions() override {
     if (buttonPage != nullptr) {
       buttonPage->ReapplyCaptions();
