@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
   n63k::skins::WriteLanguageMenuPanel(writer);
   n63k::skins::WriteIcons(writer);
   n63k::skins::WriteButtonPageSkins(writer);
+  n63k::skins::WriteSupportSkins(writer);
 
   for (const QString& path : writer.Failures()) {
     std::cerr << "n63k_make_skins: cannot write " << path.toStdString() << '\n';

@@ -4,6 +4,7 @@
 
 #include "core/pages/ButtonPageModel.h"
 #include "core/pages/PageHooks.h"
+#include "core/pages/SupportPageModel.h"
 
 namespace n63k::app {
 
@@ -12,9 +13,12 @@ namespace n63k::app {
 // their calls when they are added.
 class AbsentPages final : public PageHooks {
  public:
+  void SetButtonPage(ButtonPageModel* buttons) { buttons_ = buttons; }
+  void SetSupportPage(SupportPageModel* support) { support_ = support; }
+
   void RefreshButtonPage() override {
-    if (buttonPage != nullptr) {
-      buttonPage->RefreshButtonPage();
+    if (buttons_ != nullptr) {
+      buttons_->RefreshButtonPage();
     }
   }
   void RefreshLightingPage() override {}
@@ -22,8 +26,8 @@ class AbsentPages final : public PageHooks {
   void StopRecording() override {}
   void NormaliseLoopField() override {}
   void ApplyScrollLinesText() override {
-    if (buttonPage != nullptr) {
-      buttonPage->ApplyScrollLinesText();
+    if (buttons_ != nullptr) {
+      buttons_->ApplyScrollLinesText();
     }
   }
   // The window hides or minimises: the input hooks give the keys back to it.
@@ -34,14 +38,23 @@ class AbsentPages final : public PageHooks {
     }
   }
   void ReapplyPageCaptions() override {
-    if (buttonPage != nullptr) {
-      buttonPage->ReapplyCaptions();
+    if (buttons_ != nullptr) {
+      buttons_->ReapplyCaptions();
+    }
+    if (support_ != nullptr) {
+      support_->ReapplyCaptions();
     }
   }
-  void ShowFirmwareVersion(std::uint32_t) override {}
+  void ShowFirmwareVersion(std::uint32_t version) override {
+    if (support_ != nullptr) {
+      support_->ShowFirmwareVersion(version);
+    }
+  }
   void CountClick(std::uint32_t) override {}
 
-  ButtonPageModel* buttonPage = nullptr;
+ private:
+  ButtonPageModel* buttons_ = nullptr;
+  SupportPageModel* support_ = nullptr;
 };
 
 }  // namespace n63k::app

@@ -7,6 +7,7 @@
 #include "app/AbsentPages.h"
 #include "app/DataFolderWatch.h"
 #include "app/GlobalInput.h"
+#include "app/SupportPageParts.h"
 #include "app/SyncBridge.h"
 #include "core/app/MouseConnection.h"
 #include "core/app/ProgramState.h"
@@ -114,6 +115,8 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   std::unique_ptr<ui::WidgetPointer> buttonPointer_;
   std::unique_ptr<ButtonPageModel> buttonPage_;
   std::unique_ptr<OutsideChanges> outside_;
+  // Declared before the window, whose panel holds its view: it outlives it.
+  std::unique_ptr<SupportPageParts> support_;
   std::unique_ptr<MainWindowModel> model_;
   std::unique_ptr<ui::MainWindow> window_;
   std::unique_ptr<ui::ProgressWindow> progress_;

@@ -13,5 +13,6 @@ void WriteFlags(SkinWriter& writer);
 void WriteLanguageMenuPanel(SkinWriter& writer);
 void WriteIcons(SkinWriter& writer);
 void WriteButtonPageSkins(SkinWriter& writer);
+void WriteSupportSkins(SkinWriter& writer);
 
 }  // namespace n63k::skins

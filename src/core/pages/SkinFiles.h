@@ -62,6 +62,12 @@ inline constexpr PageLooks kButtonPageOther{"skins/ButtonPage/Other_Normal.png",
                                             "skins/ButtonPage/Other_Over.png",
                                             "skins/ButtonPage/Other_Down.png"};
 
+// The support page: background with the normal look of its controls, and the
+// pressed and hover looks, each the page's size.
+inline constexpr std::string_view kSupportNormal = "skins/support_normal.bmp";
+inline constexpr std::string_view kSupportDown = "skins/support_down.bmp";
+inline constexpr std::string_view kSupportOver = "skins/support_over.bmp";
+
 // The thumb of every slider; its top-left pixel's colour is see-through.
 inline constexpr std::string_view kSliderThumb = "skins/Slider.png";
 
