@@ -24,8 +24,11 @@
 
 namespace n63k::app {
 
-WindowProgram::WindowProgram(QApplication& application, Folders folders)
-    : application_(application),
+WindowProgram::WindowProgram(QApplication& application, Folders folders, LoginStart& loginStart,
+                             bool startInTray)
+    : loginStart_(loginStart),
+      startInTray_(startInTray),
+      application_(application),
       startMs_(clock_.NowMs()),
       state_(std::move(folders), messages_, clock_),
       messages_(state_.localisation(), timers_, state_.folders().program) {}
@@ -157,6 +160,7 @@ void WindowProgram::BuildWindow() {
                 change();
               },
           .outside = outside_.get(),
+          .loginStart = &loginStart_,
       },
       *captions_, pages_, *writes_);
   window_ = std::make_unique<ui::MainWindow>(*model_, state_.folders().program);
@@ -253,7 +257,10 @@ void WindowProgram::ReadFirmwareVersion() {
 }
 
 void WindowProgram::ShowWindow() {
-  model_->ShowFromTray();
+  // Without a tray a hidden window could not be reached.
+  if (!startInTray_ || window_->TrayIcon() == nullptr) {
+    model_->ShowFromTray();
+  }
 }
 
 void WindowProgram::StartRunning() {
