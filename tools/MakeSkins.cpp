@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
   n63k::skins::WriteIcons(writer);
   n63k::skins::WriteLightingSkins(writer);
   n63k::skins::WriteStatsSkins(writer);
+  n63k::skins::WriteButtonPageSkins(writer);
   n63k::skins::WriteSupportSkins(writer);
 
   for (const QString& path : writer.Failures()) {

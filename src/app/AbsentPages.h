@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "core/pages/ButtonPageModel.h"
 #include "core/pages/LightingPage.h"
 #include "core/pages/PageHooks.h"
 #include "core/pages/StatsPage.h"
@@ -14,9 +15,14 @@ namespace n63k::app {
 // their calls when they are added.
 class AbsentPages final : public PageHooks {
  public:
+  void SetButtonPage(ButtonPageModel* buttons) { buttons_ = buttons; }
   void SetSupportPage(SupportPageModel* support) { support_ = support; }
 
-  void RefreshButtonPage() override {}
+  void RefreshButtonPage() override {
+    if (buttons_ != nullptr) {
+      buttons_->RefreshButtonPage();
+    }
+  }
   void RefreshLightingPage() override {
     if (lighting != nullptr) {
       lighting->Refresh();
@@ -25,7 +31,11 @@ class AbsentPages final : public PageHooks {
   void CloseGameMenu() override {}
   void StopRecording() override {}
   void NormaliseLoopField() override {}
-  void ApplyScrollLinesText() override {}
+  void ApplyScrollLinesText() override {
+    if (buttons_ != nullptr) {
+      buttons_->ApplyScrollLinesText();
+    }
+  }
   // The window hides or minimises: the input hooks give the keys back to it.
   std::function<void()> stopInputCapture;
   void StopInputCapture() override {
@@ -39,6 +49,9 @@ class AbsentPages final : public PageHooks {
     }
     if (statistics != nullptr) {
       statistics->ReapplyCaptions();
+    }
+    if (buttons_ != nullptr) {
+      buttons_->ReapplyCaptions();
     }
     if (support_ != nullptr) {
       support_->ReapplyCaptions();
@@ -60,6 +73,7 @@ class AbsentPages final : public PageHooks {
   StatsPage* statistics = nullptr;
 
  private:
+  ButtonPageModel* buttons_ = nullptr;
   SupportPageModel* support_ = nullptr;
 };
 

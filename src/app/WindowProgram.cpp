@@ -18,8 +18,10 @@
 #include "platform/SessionEnd.h"
 #include "platform/X11PointerTravel.h"
 #include "platform/XkbKeyCharacters.h"
+#include "ui/pages/ButtonPageView.h"
 #include "ui/pages/LightingPageView.h"
 #include "ui/pages/StatsPageView.h"
+#include "ui/pages/WidgetPointer.h"
 #include "ui/windows/LanguageMenuWindow.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ProgressWindow.h"
@@ -167,6 +169,7 @@ void WindowProgram::BuildWindow() {
       *captions_, pages_, *writes_);
   window_ = std::make_unique<ui::MainWindow>(*model_, state_.folders().program);
   messages_.SetParent(window_.get());
+  BuildPages();
   progress_ = std::make_unique<ui::ProgressWindow>(state_.localisation(), timers_,
                                                    state_.folders().program, window_.get());
   QObject::connect(window_.get(), &ui::MainWindow::exitRequested, [this] { EndProgram(); });
@@ -253,6 +256,16 @@ void WindowProgram::StartCounting() {
         Qt::QueuedConnection);
   });
   sampler_->Start();
+}
+
+void WindowProgram::BuildPages() {
+  QWidget* buttonPanel = window_->PagePanel(1);
+  buttonPointer_ = std::make_unique<ui::WidgetPointer>(buttonPanel);
+  buttonPage_ = std::make_unique<ButtonPageModel>(state_.profileFiles().Current(), *captions_,
+                                                  state_.localisation(), timers_, *buttonPointer_,
+                                                  [this](int hint) { model_->ShowHint(hint); });
+  new ui::ButtonPageView(*buttonPage_, state_.folders().program, buttonPanel);
+  pages_.SetButtonPage(buttonPage_.get());
 }
 
 void WindowProgram::OpenLanguageMenu() {

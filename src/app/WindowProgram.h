@@ -41,6 +41,7 @@ namespace n63k::ui {
 class MainWindow;
 class ProgressWindow;
 class LanguageMenuWindow;
+class WidgetPointer;
 }  // namespace n63k::ui
 
 namespace n63k::app {
@@ -88,6 +89,7 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   void BuildLightingPage();
   void BuildStatsPage();
   void StartCounting();
+  void BuildPages();
   void WatchListWritten();
   void ShowInputNotice(const std::string& text);
   void OpenLanguageMenu();
@@ -127,6 +129,8 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   std::unique_ptr<StatsPage> stats_;
   std::unique_ptr<PointerTravel> travel_;
   std::unique_ptr<PointerSampler> sampler_;
+  std::unique_ptr<ui::WidgetPointer> buttonPointer_;
+  std::unique_ptr<ButtonPageModel> buttonPage_;
   std::unique_ptr<OutsideChanges> outside_;
   // Declared before the window, whose panel holds its view: it outlives it.
   std::unique_ptr<SupportPageParts> support_;

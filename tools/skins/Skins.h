@@ -14,6 +14,7 @@ void WriteLanguageMenuPanel(SkinWriter& writer);
 void WriteIcons(SkinWriter& writer);
 void WriteLightingSkins(SkinWriter& writer);
 void WriteStatsSkins(SkinWriter& writer);
+void WriteButtonPageSkins(SkinWriter& writer);
 void WriteSupportSkins(SkinWriter& writer);
 
 }  // namespace n63k::skins
