@@ -75,6 +75,13 @@ std::vector<Picture> AllPictures() {
   }
   pictures.push_back({std::string(skin_files::kMenuConfig), sized(skin_files::kMenuIconSize)});
   pictures.push_back({std::string(skin_files::kMenuExit), sized(skin_files::kMenuIconSize)});
+  const QSize buttonPage(button_page::kWidth, button_page::kHeight);
+  for (const skin_files::PageLooks& looks :
+       {skin_files::kButtonPageChinese, skin_files::kButtonPageOther}) {
+    for (std::string_view file : {looks.normal, looks.over, looks.down}) {
+      pictures.push_back({std::string(file), buttonPage});
+    }
+  }
   const QSize lighting(lighting_page::kWidth, lighting_page::kHeight);
   for (const skin_files::LightingLooks& looks :
        {skin_files::kLightingChinese, skin_files::kLightingOther}) {
@@ -90,13 +97,6 @@ std::vector<Picture> AllPictures() {
   for (int level = 0; level < kTrophyCount; ++level) {
     pictures.push_back({skin_files::TrophyFile(level),
                         QSize(stats_page::kTrophy.Width(), stats_page::kTrophy.Height())});
-  }
-  const QSize buttonPage(button_page::kWidth, button_page::kHeight);
-  for (const skin_files::PageLooks& looks :
-       {skin_files::kButtonPageChinese, skin_files::kButtonPageOther}) {
-    for (std::string_view file : {looks.normal, looks.over, looks.down}) {
-      pictures.push_back({std::string(file), buttonPage});
-    }
   }
   return pictures;
 }
@@ -189,6 +189,56 @@ std::vector<LookCase> PlainButtonCases() {
   };
 }
 
+// Every control of the button page changes with the look, in both layouts:
+// the glyphs of boxes and radios, plus and minus, the markers and the tabs.
+std::vector<LookCase> ButtonPageCases() {
+  using namespace button_page;
+  std::vector<LookCase> cases;
+  for (const bool chinese : {true, false}) {
+    const WheelControls& wheel = chinese ? kWheelChinese : kWheelOther;
+    std::vector<Rect> rects{kPrecisionBox, wheel.linesRadio, wheel.screenRadio, wheel.plus,
+                            wheel.minus};
+    for (const Rect& r : kDpiBoxes) {
+      rects.push_back(r);
+    }
+    for (const Rect& r : kReportRateRadios) {
+      rects.push_back(r);
+    }
+    for (const Rect& r : kMarkers) {
+      rects.push_back(r);
+    }
+    const auto inside = [rects](Point p) {
+      return std::any_of(rects.begin(), rects.end(),
+                         [p](const Rect& r) { return r.Contains(p); }) ||
+             std::any_of(kTabs.begin(), kTabs.end(), [p](const Quad& q) { return q.Contains(p); });
+    };
+    // Markers take no pointer, so they have no hover look: the first rects'
+    // samples are those of the hover look.
+    const std::size_t hovered = rects.size() - kMarkers.size();
+    std::vector<Point> samples;
+    for (const Rect& r : rects) {
+      // The glyph at the left of a box or radio, the middle of anything else.
+      const bool glyph = r.Width() > 30;
+      samples.push_back(glyph ? Point{r.left + 5, (r.top + r.bottom) / 2}
+                              : Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    }
+    for (const Quad& tab : kTabs) {
+      const Rect b = tab.Bounds();
+      samples.push_back({(b.left + b.right) / 2, (b.top + b.bottom) / 2});
+    }
+    const skin_files::PageLooks& looks =
+        chinese ? skin_files::kButtonPageChinese : skin_files::kButtonPageOther;
+    std::vector<Point> hoverSamples(samples.begin(),
+                                    samples.begin() + static_cast<std::ptrdiff_t>(hovered));
+    for (std::size_t tab = 0; tab < kTabs.size(); ++tab) {
+      hoverSamples.push_back(samples[samples.size() - kTabs.size() + tab]);
+    }
+    cases.push_back({looks.normal, looks.over, inside, hoverSamples});
+    cases.push_back({looks.normal, looks.down, inside, samples});
+  }
+  return cases;
+}
+
 // The lighting page's looks change its buttons, sliders and palette, in each
 // layout at that layout's places; its pressed look is what lights a mode.
 std::vector<LookCase> LightingCases() {
@@ -223,149 +273,101 @@ std::vector<LookCase> LightingCases() {
     for (std::string_view look : {looks.hover, looks.pressed}) {
       cases.push_back({looks.normal, look, inside, samples});
     }
-    // Every control of the button page changes with the look, in both layouts:
-    // the glyphs of boxes and radios, plus and minus, the markers and the tabs.
-    std::vector<LookCase> ButtonPageCases() {
-      using namespace button_page;
-      std::vector<LookCase> cases;
-      for (const bool chinese : {true, false}) {
-        const WheelControls& wheel = chinese ? kWheelChinese : kWheelOther;
-        std::vector<Rect> rects{kPrecisionBox, wheel.linesRadio, wheel.screenRadio, wheel.plus,
-                                wheel.minus};
-        for (const Rect& r : kDpiBoxes) {
-          rects.push_back(r);
-        }
-        for (const Rect& r : kReportRateRadios) {
-          rects.push_back(r);
-        }
-        for (const Rect& r : kMarkers) {
-          rects.push_back(r);
-        }
-        const auto inside = [rects](Point p) {
-          return std::any_of(rects.begin(), rects.end(),
-                             [p](const Rect& r) { return r.Contains(p); }) ||
-                 std::any_of(kTabs.begin(), kTabs.end(),
-                             [p](const Quad& q) { return q.Contains(p); });
-        };
-        // Markers take no pointer, so they have no hover look: the first rects'
-        // samples are those of the hover look.
-        const std::size_t hovered = rects.size() - kMarkers.size();
-        std::vector<Point> samples;
-        for (const Rect& r : rects) {
-          // The glyph at the left of a box or radio, the middle of anything else.
-          const bool glyph = r.Width() > 30;
-          samples.push_back(glyph ? Point{r.left + 5, (r.top + r.bottom) / 2}
-                                  : Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-        }
-        for (const Quad& tab : kTabs) {
-          const Rect b = tab.Bounds();
-          samples.push_back({(b.left + b.right) / 2, (b.top + b.bottom) / 2});
-        }
-        const skin_files::PageLooks& looks =
-            chinese ? skin_files::kButtonPageChinese : skin_files::kButtonPageOther;
-        std::vector<Point> hoverSamples(samples.begin(),
-                                        samples.begin() + static_cast<std::ptrdiff_t>(hovered));
-        for (std::size_t tab = 0; tab < kTabs.size(); ++tab) {
-          hoverSamples.push_back(samples[samples.size() - kTabs.size() + tab]);
-        }
-        cases.push_back({looks.normal, looks.over, inside, hoverSamples});
-        cases.push_back({looks.normal, looks.down, inside, samples});
-      }
-      return cases;
-    }
+  }
+  return cases;
+}
 
-    void ExpectLookDiffersOnlyInsideItsControls(const LookCase& c) {
-      const QImage firstBackground = Load(c.background, 1);
-      ASSERT_FALSE(firstBackground.isNull()) << c.background;
-      const int width = firstBackground.width();
-      std::vector<bool> inside(static_cast<std::size_t>(width * firstBackground.height()));
-      for (int y = 0; y < firstBackground.height(); ++y) {
-        for (int x = 0; x < width; ++x) {
-          inside[static_cast<std::size_t>(y * width + x)] = c.insideAControl({x, y});
-        }
-      }
-      for (const int scale : kScales) {
-        SCOPED_TRACE(skin_files::AtScale(c.look, scale));
-        const QImage background = Load(c.background, scale);
-        const QImage look = Load(c.look, scale);
-        ASSERT_EQ(look.size(), background.size());
-        int strayPixels = 0;
-        int seeThroughPixels = 0;
-        for (int y = 0; y < look.height(); ++y) {
-          const auto* lookRow = reinterpret_cast<const QRgb*>(look.constScanLine(y));
-          const auto* backgroundRow = reinterpret_cast<const QRgb*>(background.constScanLine(y));
-          for (int x = 0; x < look.width(); ++x) {
-            seeThroughPixels += qAlpha(lookRow[x]) != 255 ? 1 : 0;
-            if (!inside[static_cast<std::size_t>((y / scale) * width + x / scale)] &&
-                lookRow[x] != backgroundRow[x]) {
-              ++strayPixels;
-            }
-          }
-        }
-        EXPECT_EQ(seeThroughPixels, 0);
-        EXPECT_EQ(strayPixels, 0) << "pixels changed outside the controls";
-        for (const Point& p : c.samples) {
-          const int x = p.x * scale;
-          const int y = p.y * scale;
-          EXPECT_NE(look.pixel(x, y), background.pixel(x, y))
-              << "unchanged at " << p.x << "," << p.y;
+void ExpectLookDiffersOnlyInsideItsControls(const LookCase& c) {
+  const QImage firstBackground = Load(c.background, 1);
+  ASSERT_FALSE(firstBackground.isNull()) << c.background;
+  const int width = firstBackground.width();
+  std::vector<bool> inside(static_cast<std::size_t>(width * firstBackground.height()));
+  for (int y = 0; y < firstBackground.height(); ++y) {
+    for (int x = 0; x < width; ++x) {
+      inside[static_cast<std::size_t>(y * width + x)] = c.insideAControl({x, y});
+    }
+  }
+  for (const int scale : kScales) {
+    SCOPED_TRACE(skin_files::AtScale(c.look, scale));
+    const QImage background = Load(c.background, scale);
+    const QImage look = Load(c.look, scale);
+    ASSERT_EQ(look.size(), background.size());
+    int strayPixels = 0;
+    int seeThroughPixels = 0;
+    for (int y = 0; y < look.height(); ++y) {
+      const auto* lookRow = reinterpret_cast<const QRgb*>(look.constScanLine(y));
+      const auto* backgroundRow = reinterpret_cast<const QRgb*>(background.constScanLine(y));
+      for (int x = 0; x < look.width(); ++x) {
+        seeThroughPixels += qAlpha(lookRow[x]) != 255 ? 1 : 0;
+        if (!inside[static_cast<std::size_t>((y / scale) * width + x / scale)] &&
+            lookRow[x] != backgroundRow[x]) {
+          ++strayPixels;
         }
       }
     }
-
-    TEST(SkinFilesTest, RegionLooksChangeTheSlantedButtonsAndNothingElse) {
-      for (const LookCase& c : RegionCases()) {
-        ExpectLookDiffersOnlyInsideItsControls(c);
-      }
+    EXPECT_EQ(seeThroughPixels, 0);
+    EXPECT_EQ(strayPixels, 0) << "pixels changed outside the controls";
+    for (const Point& p : c.samples) {
+      const int x = p.x * scale;
+      const int y = p.y * scale;
+      EXPECT_NE(look.pixel(x, y), background.pixel(x, y)) << "unchanged at " << p.x << "," << p.y;
     }
+  }
+}
 
-    TEST(SkinFilesTest, ButtonPageLooksChangeItsControlsAndNothingElse) {
-      for (const LookCase& c : ButtonPageCases()) {
-        ExpectLookDiffersOnlyInsideItsControls(c);
-      }
+TEST(SkinFilesTest, RegionLooksChangeTheSlantedButtonsAndNothingElse) {
+  for (const LookCase& c : RegionCases()) {
+    ExpectLookDiffersOnlyInsideItsControls(c);
+  }
+}
+
+TEST(SkinFilesTest, ButtonPageLooksChangeItsControlsAndNothingElse) {
+  for (const LookCase& c : ButtonPageCases()) {
+    ExpectLookDiffersOnlyInsideItsControls(c);
+  }
+}
+
+TEST(SkinFilesTest, HoverAndPressedLooksChangeOnlyThePlainButtons) {
+  for (const LookCase& c : PlainButtonCases()) {
+    ExpectLookDiffersOnlyInsideItsControls(c);
+  }
+}
+
+TEST(SkinFilesTest, LightingLooksChangeOnlyItsControlsInEachLayout) {
+  for (const LookCase& c : LightingCases()) {
+    ExpectLookDiffersOnlyInsideItsControls(c);
+  }
+}
+
+TEST(SkinFilesTest, TheLightingBackgroundShowsEachPaletteColourInItsButton) {
+  for (const bool chinese : {false, true}) {
+    const QImage background =
+        Load(chinese ? skin_files::kLightingChinese.normal : skin_files::kLightingOther.normal, 1);
+    ASSERT_FALSE(background.isNull());
+    for (int k = 0; k < kPaletteSize; ++k) {
+      const Rect chip = lighting_page::PaletteRect(k, chinese);
+      const std::uint32_t c = kLedPalette[static_cast<std::size_t>(k)];
+      EXPECT_EQ(background.pixel((chip.left + chip.right) / 2, (chip.top + chip.bottom) / 2),
+                qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                     static_cast<int>((c >> 16) & 0xFF)))
+          << "palette " << k;
     }
+  }
+}
 
-    TEST(SkinFilesTest, HoverAndPressedLooksChangeOnlyThePlainButtons) {
-      for (const LookCase& c : PlainButtonCases()) {
-        ExpectLookDiffersOnlyInsideItsControls(c);
-      }
-    }
+TEST(SkinFilesTest, SliderThumbCornersHaveTheSeeThroughColourAndItsMiddleNot) {
+  for (const int scale : kScales) {
+    const QImage thumb = Load(skin_files::kSliderThumb, scale);
+    ASSERT_FALSE(thumb.isNull());
+    const QRgb key = thumb.pixel(0, 0);
+    const int right = thumb.width() - 1;
+    const int bottom = thumb.height() - 1;
+    EXPECT_EQ(thumb.pixel(right, 0), key) << "scale " << scale;
+    EXPECT_EQ(thumb.pixel(0, bottom), key) << "scale " << scale;
+    EXPECT_EQ(thumb.pixel(right, bottom), key) << "scale " << scale;
+    EXPECT_NE(thumb.pixel(thumb.width() / 2, thumb.height() / 2), key) << "scale " << scale;
+  }
+}
 
-    TEST(SkinFilesTest, LightingLooksChangeOnlyItsControlsInEachLayout) {
-      for (const LookCase& c : LightingCases()) {
-        ExpectLookDiffersOnlyInsideItsControls(c);
-      }
-    }
-
-    TEST(SkinFilesTest, TheLightingBackgroundShowsEachPaletteColourInItsButton) {
-      for (const bool chinese : {false, true}) {
-        const QImage background = Load(
-            chinese ? skin_files::kLightingChinese.normal : skin_files::kLightingOther.normal, 1);
-        ASSERT_FALSE(background.isNull());
-        for (int k = 0; k < kPaletteSize; ++k) {
-          const Rect chip = lighting_page::PaletteRect(k, chinese);
-          const std::uint32_t c = kLedPalette[static_cast<std::size_t>(k)];
-          EXPECT_EQ(background.pixel((chip.left + chip.right) / 2, (chip.top + chip.bottom) / 2),
-                    qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                         static_cast<int>((c >> 16) & 0xFF)))
-              << "palette " << k;
-        }
-      }
-    }
-
-    TEST(SkinFilesTest, SliderThumbCornersHaveTheSeeThroughColourAndItsMiddleNot) {
-      for (const int scale : kScales) {
-        const QImage thumb = Load(skin_files::kSliderThumb, scale);
-        ASSERT_FALSE(thumb.isNull());
-        const QRgb key = thumb.pixel(0, 0);
-        const int right = thumb.width() - 1;
-        const int bottom = thumb.height() - 1;
-        EXPECT_EQ(thumb.pixel(right, 0), key) << "scale " << scale;
-        EXPECT_EQ(thumb.pixel(0, bottom), key) << "scale " << scale;
-        EXPECT_EQ(thumb.pixel(right, bottom), key) << "scale " << scale;
-        EXPECT_NE(thumb.pixel(thumb.width() / 2, thumb.height() / 2), key) << "scale " << scale;
-      }
-    }
-
-  }  // namespace
+}  // namespace
 }  // namespace n63k
