@@ -37,17 +37,25 @@ GlobalInput::GlobalInput(ProgramState& state, ProgramStarter& starter, PageHooks
   }
 }
 
+platform::EvdevMouseInput& GlobalInput::Evdev() {
+  if (evdev_ == nullptr) {
+    evdev_ = std::make_unique<platform::EvdevMouseInput>(hooks_, watchList_);
+  }
+  return *evdev_;
+}
+
+PointerTravel& GlobalInput::MouseTravel() {
+  return Evdev().travel();
+}
+
 std::string GlobalInput::Install(bool chineseUi) {
   // Once: when the mouse comes back, a page that captures keys keeps them.
   if (!notice_) {
     hooks_.SetMainWindow(&receiver_);
     hooks_.SetClickNotify(true);
   }
-  if (evdev_ == nullptr) {
-    evdev_ = std::make_unique<platform::EvdevMouseInput>(hooks_, watchList_);
-  }
   using Reach = platform::EvdevMouseInput::Reach;
-  const Reach nodes = evdev_->Start();
+  const Reach nodes = Evdev().Start();
   InputReach reach = InputReach::kNone;
   if (nodes == Reach::kObserveAndSwallow) {
     reach = InputReach::kSwallows;

@@ -10,6 +10,7 @@
 #include "core/buttons/InputHooks.h"
 #include "core/pages/PageHooks.h"
 #include "core/pages/PcActionHandler.h"
+#include "core/stats/PointerTravel.h"
 #include "platform/DesktopPcActions.h"
 #include "platform/X11MouseInput.h"
 #include "platform/evdev/EvdevMouseInput.h"
@@ -41,9 +42,13 @@ class GlobalInput {
   void Remove();
   // A write to the mouse changed the watch list; the notice to show, if due.
   std::string WatchListChanged(bool chineseUi);
+  // The mouse's own relative motion from its event nodes, for the distance
+  // of the statistics where the session gives no pointer position.
+  PointerTravel& MouseTravel();
 
  private:
   bool StartX11();
+  platform::EvdevMouseInput& Evdev();
 
   MouseWatchList& watchList_;
   InputHooks hooks_;

@@ -236,16 +236,17 @@ void WindowProgram::BuildStatsPage() {
 
 void WindowProgram::StartCounting() {
   // Where the pointer's position can be read (X11) the distance is in screen
-  // pixels; other sessions give no position to a program.
-  if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-    return;
+  // pixels; other sessions give no position to a program, and the mouse's
+  // own motion counts instead.
+  PointerTravel* travel = &input_->MouseTravel();
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    auto x11 = std::make_unique<X11PointerTravel>();
+    if (x11->Connected()) {
+      x11Travel_ = std::move(x11);
+      travel = x11Travel_.get();
+    }
   }
-  auto x11 = std::make_unique<X11PointerTravel>();
-  if (!x11->Connected()) {
-    return;
-  }
-  travel_ = std::move(x11);
-  sampler_ = std::make_unique<PointerSampler>(*travel_, clock_, [this](std::uint64_t pixels) {
+  sampler_ = std::make_unique<PointerSampler>(*travel, clock_, [this](std::uint64_t pixels) {
     QMetaObject::invokeMethod(
         &windowThread_,
         [this, pixels] {

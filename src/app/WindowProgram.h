@@ -24,10 +24,10 @@
 #include "core/pages/OutsideChanges.h"
 #include "core/pages/StatsPage.h"
 #include "core/stats/PointerSampler.h"
-#include "core/stats/PointerTravel.h"
 #include "platform/ProcessStarter.h"
 #include "platform/ShutdownSignals.h"
 #include "platform/UdevDeviceWatcher.h"
+#include "platform/X11PointerTravel.h"
 #include "ui/QtTimers.h"
 #include "ui/windows/WindowMessages.h"
 
@@ -127,7 +127,7 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   // The page models outlive the window, whose views draw them.
   std::unique_ptr<LightingPage> lighting_;
   std::unique_ptr<StatsPage> stats_;
-  std::unique_ptr<PointerTravel> travel_;
+  std::unique_ptr<X11PointerTravel> x11Travel_;
   std::unique_ptr<PointerSampler> sampler_;
   std::unique_ptr<ui::WidgetPointer> buttonPointer_;
   std::unique_ptr<ButtonPageModel> buttonPage_;
