@@ -26,6 +26,9 @@ int main(int argc, char** argv) {
   n63k::skins::WriteFlags(writer);
   n63k::skins::WriteLanguageMenuPanel(writer);
   n63k::skins::WriteIcons(writer);
+  n63k::skins::WriteChooserSkins(writer);
+  n63k::skins::WriteScrollBarSkin(writer);
+  n63k::skins::WriteListIcons(writer);
 
   for (const QString& path : writer.Failures()) {
     std::cerr << "n63k_make_skins: cannot write " << path.toStdString() << '\n';

@@ -12,5 +12,8 @@ void WriteSliderThumb(SkinWriter& writer);
 void WriteFlags(SkinWriter& writer);
 void WriteLanguageMenuPanel(SkinWriter& writer);
 void WriteIcons(SkinWriter& writer);
+void WriteChooserSkins(SkinWriter& writer);
+void WriteScrollBarSkin(SkinWriter& writer);
+void WriteListIcons(SkinWriter& writer);
 
 }  // namespace n63k::skins
