@@ -94,6 +94,11 @@ ChooserWindow::~ChooserWindow() {
   model_->SetObserver(nullptr);
 }
 
+std::optional<ChooserResult> ChooserWindow::Choose() {
+  exec();
+  return model_->Result();
+}
+
 bool ChooserWindow::Run() {
   exec();
   return AssignChoice();

@@ -48,6 +48,9 @@ class ChooserWindow final : public QDialog, private ChooserObserver, private Inp
   ChooserWindow(const ChooserContext& context, int slot, QWidget* owner);
   ~ChooserWindow() override;
 
+  // Shows the chooser modally; its choice, none when it was cancelled or
+  // nothing was chosen. For a page that assigns the choice itself.
+  std::optional<ChooserResult> Choose();
   // Shows the chooser modally; true when its choice was assigned to the slot.
   bool Run();
   // After the window ended: assigns its choice, if any.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include "core/base/Utf.h"
 #include "core/pages/ChooserLayout.h"
@@ -189,6 +190,23 @@ TEST_F(ChooserWindowTest, BrowsedPathIsTheActionAndACancelledDialogChangesNothin
   ClickOn(*window, *window->okButton());
   EXPECT_TRUE(window->AssignChoice());
   EXPECT_EQ(Code(6), 19);
+}
+
+TEST_F(ChooserWindowTest, RunIsModalAndAssignsWhatItEndsWith) {
+  for (const bool assigns : {true, false}) {
+    record_.buttons[5].functionCode = 22;
+    ChooserWindow window(context_, 5, nullptr);
+    QTimer::singleShot(0, &window, [&window, assigns] {
+      (assigns ? window.defaultButton() : window.closeButton())->click();
+    });
+    EXPECT_EQ(window.Run(), assigns);
+    EXPECT_EQ(Code(5), assigns ? 11 : 22);
+  }
+  ChooserWindow window(context_, 6, nullptr);
+  QTimer::singleShot(0, &window, [&window] { window.defaultButton()->click(); });
+  const std::optional<ChooserResult> chosen = window.Choose();
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(std::get<BasicFunction>(chosen->choice).code, 22);
 }
 
 }  // namespace
