@@ -122,6 +122,11 @@ void WindowProgram::BuildWindow() {
   captions_ = std::make_unique<FunctionAssignment>(
       state_.profileFiles().Current(), state_.buttonMacroIds(), state_.macroTable(), messages_,
       state_.localisation(), keyCharacters_);
+  // n63kctl saves into the same folder while the window runs.
+  outside_ = std::make_unique<OutsideChanges>(state_.profileTable(), state_.profileFiles(),
+                                              state_.macroTable(), state_.macroStore().Path(),
+                                              SystemFiles());
+  outside_->Remember();
   model_ = std::make_unique<MainWindowModel>(
       MainWindowSettings{
           .profileTable = state_.profileTable(),
@@ -137,6 +142,7 @@ void WindowProgram::BuildWindow() {
                 const FolderLock lock(state_.folders().data, clock_);
                 change();
               },
+          .outside = outside_.get(),
       },
       *captions_, pages_, *writes_);
   window_ = std::make_unique<ui::MainWindow>(*model_, state_.folders().program);
@@ -212,6 +218,10 @@ void WindowProgram::ShowWindow() {
 void WindowProgram::StartRunning() {
   updater_ = std::make_unique<UpdaterLaunch>(timers_, starter_, state_.folders().program);
   updater_->Arm(true);
+  dataWatch_ = std::make_unique<DataFolderWatch>(state_.folders().data,
+                                                 [this] { model_->DataFolderChanged(); });
+  // What was saved while the start-up ran.
+  model_->DataFolderChanged();
   connection_ = std::make_unique<MouseConnection>(timers_, messages_, state_.localisation(),
                                                   static_cast<MouseConnectionHost&>(*this));
   if (simulated_ == nullptr) {
@@ -242,6 +252,7 @@ void WindowProgram::ShutDown() {
     return;
   }
   shutDown_ = true;
+  dataWatch_.reset();
   watcher_.reset();
   connection_.reset();
   updater_.reset();

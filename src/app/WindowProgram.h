@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/AbsentPages.h"
+#include "app/DataFolderWatch.h"
 #include "app/SyncBridge.h"
 #include "core/app/MouseConnection.h"
 #include "core/app/ProgramState.h"
@@ -17,6 +18,7 @@
 #include "core/device/TracedDevice.h"
 #include "core/pages/FunctionAssignment.h"
 #include "core/pages/MainWindowModel.h"
+#include "core/pages/OutsideChanges.h"
 #include "platform/ProcessStarter.h"
 #include "platform/ShutdownSignals.h"
 #include "platform/UdevDeviceWatcher.h"
@@ -104,6 +106,7 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   UsKeyCharacters keyCharacters_;
   std::unique_ptr<FunctionAssignment> captions_;
   AbsentPages pages_;
+  std::unique_ptr<OutsideChanges> outside_;
   std::unique_ptr<MainWindowModel> model_;
   std::unique_ptr<ui::MainWindow> window_;
   std::unique_ptr<ui::ProgressWindow> progress_;
@@ -113,6 +116,7 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   std::unique_ptr<UpdaterLaunch> updater_;
   std::unique_ptr<MouseConnection> connection_;
   std::unique_ptr<UdevDeviceWatcher> watcher_;
+  std::unique_ptr<DataFolderWatch> dataWatch_;
   std::unique_ptr<ShutdownSignals> signals_;
   bool shutDown_ = false;
 };

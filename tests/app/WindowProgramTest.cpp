@@ -203,5 +203,41 @@ TEST(WindowProgram, AppliesWithRealClicksAndASecondCopyShowsTheFirstAndEnds) {
   EXPECT_EQ(first.EndsWithin(std::chrono::seconds(20)), 0);
 }
 
+TEST(WindowProgram, TakesWhatTheToolSavesAndAppliesIt) {
+  XvfbServer server("1280x800x24");
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  XWindowDriver x(server.display());
+  ASSERT_TRUE(x.connected());
+  TempDir home;
+  WindowProgram program(server.display(), home);
+  ASSERT_TRUE(program.started());
+  std::optional<XWindowDriver::Found> window;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        window = x.FindWindow(kTitle);
+        return window && window->viewable;
+      },
+      std::chrono::seconds(20)));
+
+  const std::filesystem::path data = home / "data/KORVU/N63K";
+  const CliRun set = RunBuiltTool("--data '" + data.string() + "' set rate 250");
+  ASSERT_EQ(set.status, 0) << set.out;
+  const std::string changed = ReadText(data / "Profile/Profile1.cfg");
+  // The window looks once the folder has been quiet for a moment.
+  std::this_thread::sleep_for(std::chrono::seconds(2));
+
+  const auto before = std::filesystem::last_write_time(data / "Profile/ConfigInfo.cfg");
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const Point apply = ApplyCentre();
+  x.Click(window->x + apply.x, window->y + apply.y);
+  ASSERT_TRUE(WaitFor(
+      [&] { return std::filesystem::last_write_time(data / "Profile/ConfigInfo.cfg") != before; },
+      std::chrono::seconds(20)));
+  // The write saved the tool's profile, not the one the window started with.
+  EXPECT_EQ(ReadText(data / "Profile/Profile1.cfg"), changed);
+  program.Terminate();
+  EXPECT_EQ(program.EndsWithin(std::chrono::seconds(20)), 0);
+}
+
 }  // namespace
 }  // namespace n63k::test

@@ -186,12 +186,8 @@ void MainWindowModel::SyncDone() {
   if (!writing_) {
     return;
   }
-  std::optional<Outcome> saved;
-  settings_.holdData([&] { saved = settings_.profileTable.SaveProfileTable(); });
-  settings_.tell(*saved);
-  writing_ = false;
-  writes_.FinishWrite();
-  Notify(MainWindowPart::kApply);
+  SaveWrittenProfile();
+  FinishWriting();
 }
 
 void MainWindowModel::SyncFailed(SyncFailure failure) {
@@ -200,9 +196,78 @@ void MainWindowModel::SyncFailed(SyncFailure failure) {
   }
   settings_.messages.InfoBox(
       std::string(SyncFailureText(failure, settings_.localisation.chineseUi)), false);
+  FinishWriting();
+}
+
+void MainWindowModel::SaveWrittenProfile() {
+  bool savedOver = false;
+  std::optional<Outcome> saved;
+  settings_.holdData([&] {
+    savedOver = settings_.outside != nullptr && settings_.outside->Look().profiles;
+    saved = settings_.profileTable.SaveProfileTable();
+    if (settings_.outside != nullptr) {
+      settings_.outside->KeepOwnProfiles();
+    }
+  });
+  settings_.tell(*saved);
+  if (savedOver && saved->ok()) {
+    settings_.messages.InfoBox(
+        std::string(SavedOverOutsideChangeText(settings_.localisation.chineseUi)), false);
+  }
+}
+
+void MainWindowModel::FinishWriting() {
   writing_ = false;
   writes_.FinishWrite();
   Notify(MainWindowPart::kApply);
+  if (lookAfterWrite_) {
+    DataFolderChanged();
+  }
+}
+
+void MainWindowModel::DataFolderChanged() {
+  if (settings_.outside == nullptr) {
+    return;
+  }
+  // The worker reads the macros and the profile while it writes.
+  lookAfterWrite_ = writing_;
+  // A change noticed while the question is open is looked at once it closes.
+  if (writing_ || looking_) {
+    lookAgain_ = looking_;
+    return;
+  }
+  looking_ = true;
+  do {
+    lookAgain_ = false;
+    TakeOutsideChanges(*settings_.outside);
+  } while (lookAgain_);
+  looking_ = false;
+}
+
+void MainWindowModel::TakeOutsideChanges(OutsideChanges& outside) {
+  OutsideChanges::Found found;
+  settings_.holdData([&] {
+    found = outside.Look();
+    if (found.macros) {
+      outside.TakeMacros();
+    }
+  });
+  if (!found.profiles) {
+    return;
+  }
+  if (found.unsavedHere &&
+      settings_.messages.InfoBox(OutsideChangeQuestion(settings_.profileTable.CurrentIndex() + 1,
+                                                       settings_.localisation.chineseUi),
+                                 true) != InfoAnswer::kOk) {
+    settings_.holdData([&] { outside.KeepOwnProfiles(); });
+    return;
+  }
+  std::optional<Outcome> taken;
+  settings_.holdData([&] { taken = outside.TakeProfiles(); });
+  settings_.tell(*taken);
+  Notify(MainWindowPart::kProfiles);
+  pages_.RefreshButtonPage();
+  pages_.RefreshLightingPage();
 }
 
 void MainWindowModel::MouseMove(Point point) {

@@ -11,6 +11,7 @@
 #include "core/i18n/InterfaceLanguage.h"
 #include "core/pages/FunctionAssignment.h"
 #include "core/pages/MainWindowLayout.h"
+#include "core/pages/OutsideChanges.h"
 #include "core/pages/PageHooks.h"
 #include "core/pages/SkinFiles.h"
 #include "core/store/ProfileFiles.h"
@@ -77,6 +78,9 @@ struct MainWindowSettings {
   // are kept out of it; by default the change simply runs.
   std::function<void(const std::function<void()>& change)> holdData =
       [](const std::function<void()>& change) { change(); };
+  // Tells changes that another program saves in the data folder from the
+  // window's own; none when the window does not follow them.
+  OutsideChanges* outside = nullptr;
 };
 
 // The main window: page tabs, profile buttons, Apply, the status line's
@@ -104,6 +108,11 @@ class MainWindowModel final : public LanguageObserver {
   // The worker's outcome, on the window thread.
   void SyncDone();
   void SyncFailed(SyncFailure failure);
+
+  // Files of the data folder changed on disk. What another program saved is
+  // taken when the window holds no unsaved change of its own; otherwise the
+  // user chooses. While a write runs, the look waits for its outcome.
+  void DataFolderChanged();
 
   // The pointer moved over the window (window pixels).
   void MouseMove(Point point);
@@ -153,6 +162,11 @@ class MainWindowModel final : public LanguageObserver {
   void Notify(MainWindowPart part);
   void SetStatus(std::string text);
   std::string HintText(int hint);
+  // After a write: saves the written profile and tells when that replaced a
+  // change that another program made meanwhile.
+  void SaveWrittenProfile();
+  void FinishWriting();
+  void TakeOutsideChanges(OutsideChanges& outside);
 
   MainWindowSettings settings_;
   FunctionAssignment& captions_;
@@ -161,6 +175,9 @@ class MainWindowModel final : public LanguageObserver {
   MainWindowObserver* observer_ = nullptr;
   int selectedTab_ = 1;
   bool writing_ = false;
+  bool lookAfterWrite_ = false;
+  bool looking_ = false;
+  bool lookAgain_ = false;
   std::string statusText_;
 };
 
