@@ -53,13 +53,13 @@ void PaintCheckBox(QPainter& painter, const Rect& rect, Look look, const QColor&
                        QPen(Qt::white, kCheckPen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     return;
   }
-  painter.fillPath(RoundedBox(face), box);
+  painter.fillPath(RoundedBox(face), look == Look::Over ? kRaisedOver : box);
   painter.strokePath(RoundedBox(face), QPen(look == Look::Over ? kAccent : kEdgeOver, 1));
 }
 
 void PaintRadio(QPainter& painter, const Rect& rect, Look look) {
   const QRectF face = ToRectF(rect).adjusted(1.5, 1.5, -1.5, -1.5);
-  painter.setBrush(kCardButton);
+  painter.setBrush(look == Look::Over ? kCardTitle : kCardButton);
   painter.setPen(QPen(look == Look::Normal ? kCardEdge : kAccent, 1.2));
   painter.drawEllipse(face);
   if (look == Look::Down) {
@@ -70,9 +70,10 @@ void PaintRadio(QPainter& painter, const Rect& rect, Look look) {
   painter.setBrush(Qt::NoBrush);
 }
 
-void PaintWell(QPainter& painter, const Rect& rect, const QColor& edge) {
+void PaintWell(QPainter& painter, const Rect& rect, const QColor& edge,
+               const QColor& fill = kWell) {
   const QRectF face = ToRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-  painter.fillPath(RoundedBox(face), kWell);
+  painter.fillPath(RoundedBox(face), fill);
   painter.strokePath(RoundedBox(face), QPen(edge, 1));
 }
 
@@ -143,8 +144,9 @@ void PaintAdvancedPage(QPainter& painter, Look look) {
   painter.fillRect(QRect(QPoint(0, 0), kPageSize), kCard);
   for (const ActionRow& row : kActionRows) {
     PaintRadio(painter, row.radio, look);
-    PaintWell(painter, Rect{row.path.left, row.path.top - 1, row.path.right, row.path.bottom + 1},
-              look == Look::Normal ? kEdge : kAccent);
+    // A path field is a button too: a double click browses.
+    PaintWell(painter, row.path, look == Look::Normal ? kEdge : kAccent,
+              look == Look::Normal ? kWell : kPanel);
     PaintLightButton(painter, row.browse, look);
   }
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/i18n/Languages.h"
+#include "core/pages/ChooserLayout.h"
 #include "core/pages/InfoBoxLayout.h"
 #include "core/pages/MainWindowLayout.h"
 #include "core/pages/ProgressLayout.h"
@@ -69,6 +70,23 @@ std::vector<Picture> AllPictures() {
   }
   pictures.push_back({std::string(skin_files::kMenuConfig), sized(skin_files::kMenuIconSize)});
   pictures.push_back({std::string(skin_files::kMenuExit), sized(skin_files::kMenuIconSize)});
+  const QSize chooserWindow(chooser::kWidth, chooser::kHeight);
+  const QSize chooserPage(chooser::kPage.Width(), chooser::kPage.Height());
+  for (const auto& [looks, size] : {std::pair{skin_files::kChooser, chooserWindow},
+                                    std::pair{skin_files::kChooserCombination, chooserPage},
+                                    std::pair{skin_files::kChooserMacro, chooserPage},
+                                    std::pair{skin_files::kChooserBasic, chooserPage},
+                                    std::pair{skin_files::kChooserAdvanced, chooserPage}}) {
+    for (std::string_view file : {looks.normal, looks.hover, looks.pressed}) {
+      pictures.push_back({std::string(file), size});
+    }
+  }
+  pictures.push_back({std::string(skin_files::kScrollBar), sized(skin_files::kScrollBarSize)});
+  for (const skin_files::ListIcons& icons :
+       {skin_files::kListIconUp, skin_files::kListIconDown, skin_files::kListIconDelay}) {
+    pictures.push_back({std::string(icons.normal), sized(skin_files::kListIconSize)});
+    pictures.push_back({std::string(icons.selected), sized(skin_files::kListIconSize)});
+  }
   return pictures;
 }
 
@@ -148,7 +166,15 @@ std::vector<LookCase> PlainButtonCases() {
                                main_window::kLanguageButton};
   const std::vector<Rect> ok{info_box::kOkAlone, info_box::kClose};
   const std::vector<Rect> cancel{info_box::kOkWithCancel, info_box::kCancel, info_box::kClose};
-  return {
+  std::vector<Rect> chooserWindow{chooser::kClose, chooser::kDisableBox, chooser::kDefault,
+                                  chooser::kOk};
+  chooserWindow.insert(chooserWindow.end(), chooser::kTabs.begin(), chooser::kTabs.end());
+  const std::vector<Rect> modifiers(chooser::kModifierBoxes.begin(), chooser::kModifierBoxes.end());
+  std::vector<Rect> actions;
+  for (const chooser::ActionRow& row : chooser::kActionRows) {
+    actions.insert(actions.end(), {row.radio, row.path, row.browse});
+  }
+  std::vector<LookCase> cases = {
       {skin_files::kMainNormal, skin_files::kMainOver, insideAny(main), centres(main)},
       {skin_files::kMainNormal, skin_files::kMainDown, insideAny(main), centres(main)},
       {skin_files::kInfoBoxOk.normal, skin_files::kInfoBoxOk.hover, insideAny(ok), centres(ok)},
@@ -158,6 +184,13 @@ std::vector<LookCase> PlainButtonCases() {
       {skin_files::kInfoBoxCancel.normal, skin_files::kInfoBoxCancel.pressed, insideAny(cancel),
        centres(cancel)},
   };
+  for (const auto& [looks, controls] : {std::pair{skin_files::kChooser, chooserWindow},
+                                        std::pair{skin_files::kChooserCombination, modifiers},
+                                        std::pair{skin_files::kChooserAdvanced, actions}}) {
+    cases.push_back({looks.normal, looks.hover, insideAny(controls), centres(controls)});
+    cases.push_back({looks.normal, looks.pressed, insideAny(controls), centres(controls)});
+  }
+  return cases;
 }
 
 void ExpectLookDiffersOnlyInsideItsControls(const LookCase& c) {
