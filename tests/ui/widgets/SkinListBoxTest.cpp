@@ -101,6 +101,23 @@ TEST_F(SkinListBoxTest, TypedItemsCarryTheirTypeAndTurnIconsOnForTheList) {
   EXPECT_EQ(ListTextLeft(false, 3, 16), 5);
 }
 
+TEST_F(SkinListBoxTest, InsertedAndReplacedItemsAreSelectedInPlace) {
+  QSignalSpy selected(&list_, &SkinListBox::selectionChangedByUser);
+  list_.InsertItem(1, 4, "Delay 50 ms", 50);
+  EXPECT_EQ(list_.currentRow(), 1);
+  EXPECT_EQ(list_.ItemData(1), 0x04000032u);
+  list_.SetItem(0, 2, "Up A", 0x41);
+  EXPECT_EQ(list_.count(), 3);
+  EXPECT_EQ(list_.item(0)->text(), "Up A");
+  EXPECT_EQ(list_.ItemData(0), 0x02000041u);
+  EXPECT_EQ(list_.currentRow(), 0);
+  list_.DeleteItem(0);
+  EXPECT_EQ(list_.item(0)->text(), "Delay 50 ms");
+  list_.ResetContent();
+  EXPECT_EQ(list_.count(), 0);
+  EXPECT_EQ(selected.count(), 0) << "the program's own changes are not the user's";
+}
+
 TEST_F(SkinListBoxTest, ItemsPaintInTheListsColours) {
   list_.SetColours(QColor(0x0f, 0x0f, 0x0f), QColor(0x25, 0x25, 0x25));
   list_.Select(0);
