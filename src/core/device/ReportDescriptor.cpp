@@ -43,13 +43,16 @@ struct GlobalState {
 // A usage as written: without its page when the item had fewer than four
 // bytes, in which case the page current at the main item applies.
 struct LocalUsage {
-  std::uint32_t value;
-  bool extended;
+  std::uint32_t value = 0;
+  bool extended = false;
 };
 
 struct LocalState {
   std::vector<std::pair<LocalUsage, LocalUsage>> runs;
-  std::optional<LocalUsage> minimum;
+  // A flag beside the value, not an optional: GCC 12 at -O3 takes the
+  // optional's copy for a read of an unset value.
+  LocalUsage minimum;
+  bool hasMinimum = false;
 };
 
 std::uint32_t Extend(const LocalUsage& usage, std::uint16_t page) {
@@ -107,7 +110,7 @@ std::optional<std::vector<ReportField>> ParseReportDescriptor(std::span<const st
         case kInput:
         case kOutput:
         case kFeature: {
-          if (local.minimum) {
+          if (local.hasMinimum) {
             return std::nullopt;
           }
           ReportField field;
@@ -181,14 +184,15 @@ std::optional<std::vector<ReportField>> ParseReportDescriptor(std::span<const st
           break;
         case kUsageMinimum:
           local.minimum = usage;
+          local.hasMinimum = true;
           break;
         case kUsageMaximum:
-          if (!local.minimum || local.minimum->extended != usage.extended ||
-              local.minimum->value > usage.value) {
+          if (!local.hasMinimum || local.minimum.extended != usage.extended ||
+              local.minimum.value > usage.value) {
             return std::nullopt;
           }
-          local.runs.push_back({*local.minimum, usage});
-          local.minimum.reset();
+          local.runs.push_back({local.minimum, usage});
+          local.hasMinimum = false;
           break;
         default:
           // Designators, strings and delimiters do not change which usages
