@@ -24,7 +24,7 @@ constexpr QSize kPageSize{kPage.Width(), kPage.Height()};
 constexpr int kHeaderBottom = 30;
 constexpr qreal kCheckPen = 2.0;
 
-// Buttons with the spec's dark captions sit on light faces, as the message
+// Buttons with dark captions sit on light faces, as the message
 // box's do; hovered and pressed they turn to the accent with white captions.
 void PaintLightButton(QPainter& painter, const Rect& rect, Look look) {
   const QRectF face = ToRectF(rect).adjusted(1, 1, -1, -1);
