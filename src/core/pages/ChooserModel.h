@@ -129,7 +129,6 @@ class ChooserModel {
   bool HasEnded() const { return ended_; }
   // The choice once the chooser ended with OK; none when it was cancelled.
   const std::optional<ChooserResult>& Result() const { return result_; }
-  int Slot() const { return slot_; }
 
  private:
   void ShowPage(ChooserPage page);

@@ -11,7 +11,7 @@ namespace n63k::ui {
 
 ChooserPanel::ChooserPanel(const std::filesystem::path& programFolder,
                            const skin_files::BoxLooks& looks, QWidget* parent)
-    : QWidget(parent), programFolder_(programFolder) {
+    : QWidget(parent) {
   setGeometry(ToQRect(chooser::kPage));
   pictures_.normal = LoadSkinPicture(programFolder, looks.normal);
   pictures_.hover = LoadSkinPicture(programFolder, looks.hover);

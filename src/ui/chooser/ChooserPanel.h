@@ -24,10 +24,7 @@ class ChooserPanel : public QWidget {
   // A picture button of the page at `rect` (page pixels).
   BitmapButton* MakeButton(const Rect& rect);
 
-  const std::filesystem::path& ProgramFolder() const { return programFolder_; }
-
  private:
-  std::filesystem::path programFolder_;
   PagePictures pictures_;
 };
 
