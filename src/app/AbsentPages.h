@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "core/pages/PageHooks.h"
 
 namespace n63k::app {
@@ -15,7 +17,13 @@ class AbsentPages final : public PageHooks {
   void StopRecording() override {}
   void NormaliseLoopField() override {}
   void ApplyScrollLinesText() override {}
-  void StopInputCapture() override {}
+  // The window hides or minimises: the input hooks give the keys back to it.
+  std::function<void()> stopInputCapture;
+  void StopInputCapture() override {
+    if (stopInputCapture) {
+      stopInputCapture();
+    }
+  }
   void ReapplyPageCaptions() override {}
   void ShowFirmwareVersion(std::uint32_t) override {}
   void CountClick(std::uint32_t) override {}

@@ -15,6 +15,7 @@
 #include "platform/DesktopPointerSelection.h"
 #include "platform/DeviceEnvironment.h"
 #include "platform/HidapiTransport.h"
+#include "platform/XkbKeyCharacters.h"
 #include "ui/windows/LanguageMenuWindow.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ProgressWindow.h"
@@ -106,11 +107,16 @@ void WindowProgram::BuildDevice() {
   bridge_ = std::make_unique<SyncBridge>(
       windowThread_, SyncBridge::Handlers{
                          .progress = [this](int percent) { progress_->SetProgress(percent); },
-                         .done = [this] { model_->SyncDone(); },
+                         .done =
+                             [this] {
+                               model_->SyncDone();
+                               WatchListWritten();
+                             },
                          .failed =
                              [this](SyncFailure failure) {
                                progress_->WriteFailed();
                                model_->SyncFailed(failure);
+                               WatchListWritten();
                              },
                      });
   worker_ = std::make_unique<SyncWorker>(*link_, *pointer_, state_.mouseWatchList(), *bridge_);
@@ -119,9 +125,15 @@ void WindowProgram::BuildDevice() {
 
 void WindowProgram::BuildWindow() {
   BuildDevice();
+  input_ = std::make_unique<GlobalInput>(state_, starter_, pages_);
+  pages_.stopInputCapture = [this] { input_->hooks().SetInputCapture(false, false); };
+  keyCharacters_ = XkbKeyCharacters::FromSession();
+  if (keyCharacters_ == nullptr) {
+    keyCharacters_ = std::make_unique<UsKeyCharacters>();
+  }
   captions_ = std::make_unique<FunctionAssignment>(
       state_.profileFiles().Current(), state_.buttonMacroIds(), state_.macroTable(), messages_,
-      state_.localisation(), keyCharacters_);
+      state_.localisation(), *keyCharacters_);
   // n63kctl saves into the same folder while the window runs.
   outside_ = std::make_unique<OutsideChanges>(state_.profileTable(), state_.profileFiles(),
                                               state_.macroTable(), state_.macroStore().Path(),
@@ -216,6 +228,7 @@ void WindowProgram::ShowWindow() {
 }
 
 void WindowProgram::StartRunning() {
+  ShowInputNotice(input_->Install(state_.localisation().chineseUi));
   updater_ = std::make_unique<UpdaterLaunch>(timers_, starter_, state_.folders().program);
   updater_->Arm(true);
   dataWatch_ = std::make_unique<DataFolderWatch>(state_.folders().data,
@@ -236,10 +249,22 @@ OpenResult WindowProgram::OpenMouse() {
 
 void WindowProgram::CloseMouse() {
   link_->Close();
+  input_->Remove();
 }
 
 void WindowProgram::MouseOpened() {
   ReadFirmwareVersion();
+  ShowInputNotice(input_->Install(state_.localisation().chineseUi));
+}
+
+void WindowProgram::WatchListWritten() {
+  ShowInputNotice(input_->WatchListChanged(state_.localisation().chineseUi));
+}
+
+void WindowProgram::ShowInputNotice(const std::string& text) {
+  if (!text.empty()) {
+    model_->ShowNotice(text);
+  }
 }
 
 void WindowProgram::EndProgram() {
@@ -261,6 +286,9 @@ void WindowProgram::ShutDown() {
   }
   if (link_ != nullptr) {
     link_->Close();
+  }
+  if (input_ != nullptr) {
+    input_->Remove();
   }
   if (window_ != nullptr) {
     window_->CloseForShutDown();

@@ -6,6 +6,7 @@
 
 #include "app/AbsentPages.h"
 #include "app/DataFolderWatch.h"
+#include "app/GlobalInput.h"
 #include "app/SyncBridge.h"
 #include "core/app/MouseConnection.h"
 #include "core/app/ProgramState.h"
@@ -76,6 +77,8 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   void EndProgram() override;
 
   void BuildDevice();
+  void WatchListWritten();
+  void ShowInputNotice(const std::string& text);
   void OpenLanguageMenu();
   void ShutDown();
 
@@ -103,7 +106,7 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   std::unique_ptr<SyncBridge> bridge_;
   std::unique_ptr<SyncWorker> worker_;
   std::unique_ptr<WorkerWrites> writes_;
-  UsKeyCharacters keyCharacters_;
+  std::unique_ptr<KeyCharacters> keyCharacters_;
   std::unique_ptr<FunctionAssignment> captions_;
   AbsentPages pages_;
   std::unique_ptr<OutsideChanges> outside_;
@@ -113,6 +116,7 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   ui::LanguageMenuWindow* languageMenu_ = nullptr;
 
   ProcessStarter starter_;
+  std::unique_ptr<GlobalInput> input_;
   std::unique_ptr<UpdaterLaunch> updater_;
   std::unique_ptr<MouseConnection> connection_;
   std::unique_ptr<UdevDeviceWatcher> watcher_;

@@ -16,6 +16,7 @@
 
 #include "app/XWindowDriver.h"
 #include "core/pages/MainWindowLayout.h"
+#include "platform/XClickWindow.h"
 #include "platform/XvfbServer.h"
 #include "support/CliRun.h"
 #include "support/TestFiles.h"
@@ -39,7 +40,8 @@ bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit)
 // The window program, started as a user starts it, on the simulated mouse.
 class WindowProgram {
  public:
-  WindowProgram(const std::string& display, const TempDir& home) {
+  WindowProgram(const std::string& display, const TempDir& home,
+                const std::vector<std::string>& extraEnvironment = {}) {
     std::vector<std::string> environment = {
         "DISPLAY=" + display,
         "QT_QPA_PLATFORM=xcb",
@@ -51,6 +53,7 @@ class WindowProgram {
         // The updater and the flasher of the program folder are not there.
         "PATH=/usr/bin:/bin",
     };
+    environment.insert(environment.end(), extraEnvironment.begin(), extraEnvironment.end());
     // A sanitizer build's program reads its options as the test does.
     for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS", "TSAN_OPTIONS"}) {
       if (const char* value = std::getenv(name)) {
@@ -237,6 +240,45 @@ TEST(WindowProgram, TakesWhatTheToolSavesAndAppliesIt) {
   EXPECT_EQ(ReadText(data / "Profile/Profile1.cfg"), changed);
   program.Terminate();
   EXPECT_EQ(program.EndsWithin(std::chrono::seconds(20)), 0);
+}
+
+TEST(WindowProgram, OnAnX11SessionAPcActionButtonRunsItsProgramAndReachesNoWindow) {
+  XvfbServer server("1280x800x24");
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  XWindowDriver x(server.display());
+  ASSERT_TRUE(x.connected());
+  TempDir home;
+  const std::filesystem::path program = home / "My Tools/note call";
+  std::filesystem::create_directories(program.parent_path());
+  std::ofstream(program) << "#!/bin/sh\necho \"$#\" >> '" << (home / "calls").string() << "'\n";
+  std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+  const std::string data = (home / "data/KORVU/N63K").string();
+  const CliRun set =
+      RunBuiltTool("--data '" + data + "' set button back 'program:" + program.string() + "'");
+  ASSERT_EQ(set.status, 0) << set.out;
+
+  WindowProgram running(server.display(), home, {"XDG_SESSION_TYPE=x11"});
+  ASSERT_TRUE(running.started());
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        const auto window = x.FindWindow(kTitle);
+        return window && window->viewable;
+      },
+      std::chrono::seconds(20)));
+  // The back button of a profile that was current at start, not yet written
+  // in this run.
+  XClickWindow clicks(server.display());
+  ASSERT_TRUE(clicks.ready());
+  clicks.Click(8);
+  clicks.Click(8);
+  EXPECT_TRUE(
+      WaitFor([&] { return ReadText(home / "calls") == "0\n0\n"; }, std::chrono::seconds(20)))
+      << ReadText(home / "calls");
+  clicks.Click(9);
+  ASSERT_TRUE(WaitFor([&] { return !clicks.Presses().empty(); }, std::chrono::seconds(20)));
+  EXPECT_EQ(clicks.Presses(), std::vector<unsigned int>{9});
+  running.Terminate();
+  EXPECT_EQ(running.EndsWithin(std::chrono::seconds(20)), 0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 
 #include "core/buttons/MouseInput.h"
 #include "core/buttons/MouseWatchList.h"
@@ -16,17 +17,17 @@ inline constexpr std::uint32_t kAltDown = 0x20;
 inline constexpr std::uint32_t kRelease = 0x80;
 }  // namespace key_flag
 
-// A window that receives what the input hooks report. The hooks call it on
-// the thread that delivered the event (a device reader, not the window's
-// thread), so an implementation only queues the report for its window and
-// returns at once, without allocating.
+// A window that receives what the input hooks report.
 class InputReceiver {
  public:
   virtual ~InputReceiver() = default;
   // A key event while keyboard capture is on: its virtual-key code and flags.
+  // Called on the window's thread, which delivered our own key event.
   virtual void CapturedInput(std::uint32_t virtualKey, std::uint32_t flags) = 0;
   // A press or notch that is watched, or any press or notch while click
-  // notification is on: its mouse input identity.
+  // notification is on: its mouse input identity. Only the main window
+  // receives these, on the mouse backend's thread: the receiver only queues
+  // the report for its window and returns at once, without allocating.
   virtual void PcAction(std::uint32_t identity) = 0;
 };
 
@@ -45,7 +46,7 @@ class InputHooks {
   // target falls back to.
   void SetMainWindow(InputReceiver* window);
   void SetClickNotify(bool on) { clickNotify_.store(on); }
-  void SetCaptureTarget(InputReceiver* window) { target_.store(window); }
+  void SetCaptureTarget(InputReceiver* window);
   // Both off hands the target back to the main window.
   void SetInputCapture(bool keys, bool mouse);
 
@@ -61,17 +62,28 @@ class InputHooks {
   // Whether a release is still to be swallowed (a watched button is held).
   bool releasePending() const { return pendingRelease_ != 0; }
 
+  // Whether a page, not the main window, takes the keys now.
+  bool PageCapturesKeys() const;
+  // Called on the window thread each time PageCapturesKeys changes, so that
+  // the window can hold the keyboard while a page captures.
+  void SetKeyCaptureListener(std::function<void(bool pageCaptures)> listener) {
+    listener_ = std::move(listener);
+  }
+
   bool keyCapture() const { return keyCapture_.load(); }
   bool mouseCapture() const { return mouseCapture_.load(); }
   InputReceiver* captureTarget() const { return target_.load(); }
 
  private:
+  void NotifyKeyCapture(bool before);
+
   const MouseWatchList& watchList_;
   std::atomic<InputReceiver*> mainWindow_{nullptr};
   std::atomic<InputReceiver*> target_{nullptr};
   std::atomic<bool> keyCapture_{true};
   std::atomic<bool> mouseCapture_{true};
   std::atomic<bool> clickNotify_{false};
+  std::function<void(bool)> listener_;
   // Touched only by the mouse backend's thread. The side buttons share one
   // release message, so the button's number is kept too: another side
   // button's release must not be taken for it, or that button would stick.

@@ -36,4 +36,13 @@ bool MouseWatchList::IsWatched(std::uint32_t identity) const {
   return false;
 }
 
+bool MouseWatchList::AnyWatched() const {
+  for (const std::atomic<std::uint32_t>& entry : entries_) {
+    if (entry.load() != 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace n63k

@@ -21,6 +21,7 @@ class MouseWatchList {
   void Unwatch(std::uint32_t identity);
 
   bool IsWatched(std::uint32_t identity) const;
+  bool AnyWatched() const;
 
  private:
   std::array<std::atomic<std::uint32_t>, kEntryCount> entries_{};  // 0 = free

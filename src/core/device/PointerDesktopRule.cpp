@@ -70,4 +70,8 @@ PointerDesktop SelectPointerDesktop(const SessionFacts& facts, const BusNameOwne
   return PointerDesktop::kNone;
 }
 
+bool IsX11Session(const SessionFacts& facts) {
+  return SessionOf(facts) == Session::kX11;
+}
+
 }  // namespace n63k

@@ -28,4 +28,9 @@ using BusNameOwned = std::function<bool(std::string_view name)>;
 // desktop is reached only through X11.
 PointerDesktop SelectPointerDesktop(const SessionFacts& facts, const BusNameOwned& owned);
 
+// Whether the session is an X11 one (a session started with startx tells
+// "tty"), so that an X client sees every pointer's input; never under
+// Wayland, whose X server sees only what is aimed at X windows.
+bool IsX11Session(const SessionFacts& facts);
+
 }  // namespace n63k

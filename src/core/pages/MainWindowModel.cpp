@@ -294,6 +294,10 @@ void MainWindowModel::ShowHint(int hint) {
   SetStatus(HintText(hint));
 }
 
+void MainWindowModel::ShowNotice(std::string text) {
+  SetStatus(std::move(text));
+}
+
 void MainWindowModel::ShowFromTray() {
   pages_.RefreshButtonPage();
   pages_.RefreshLightingPage();

@@ -118,6 +118,9 @@ class MainWindowModel final : public LanguageObserver {
   void MouseMove(Point point);
   // Shows hint `hint` in the status line; any number without a hint empties it.
   void ShowHint(int hint);
+  // A word of the program in the status line, until the pointer next moves
+  // over the window.
+  void ShowNotice(std::string text);
 
   // Tray: a double click on the icon, "Config" in its menu, or a second copy
   // of the program asking to be shown.

@@ -156,21 +156,48 @@ TEST_F(InputHooksTest, KeysGoToTheCaptureTargetWhileKeyCaptureIsOn) {
   EXPECT_EQ(window.reports.size(), 1U);
 }
 
+TEST_F(InputHooksTest, TheListenerHearsWhenAPageStartsAndStopsTakingKeys) {
+  std::vector<bool> heard;
+  hooks.SetKeyCaptureListener([&heard](bool pageCaptures) { heard.push_back(pageCaptures); });
+  EXPECT_FALSE(hooks.PageCapturesKeys());
+  hooks.SetCaptureTarget(&page);
+  hooks.SetInputCapture(true, false);
+  EXPECT_TRUE(hooks.PageCapturesKeys());
+  hooks.SetInputCapture(false, true);
+  hooks.SetInputCapture(true, false);
+  hooks.SetInputCapture(false, false);
+  hooks.SetInputCapture(false, false);
+  hooks.SetCaptureTarget(&window);
+  EXPECT_EQ(heard, (std::vector<bool>{true, false, true, false}));
+}
+
 TEST_F(InputHooksTest, KeysOffButMouseOnKeepsTheTarget) {
   hooks.SetCaptureTarget(&page);
   hooks.SetInputCapture(false, true);
   EXPECT_EQ(hooks.captureTarget(), &page);
 }
 
-TEST_F(InputHooksTest, ThePageHoldingTheTargetReceivesMouseReports) {
+TEST_F(InputHooksTest, MouseReportsReachTheMainWindowWhileAPageHoldsTheTarget) {
   watchList.Watch(mouse_identity::kRight);
   hooks.SetClickNotify(true);
   hooks.SetCaptureTarget(&page);
   hooks.SetInputCapture(true, false);
   EXPECT_TRUE(hooks.OnMouse({kRightDown, 0}));
+  EXPECT_TRUE(hooks.OnMouse({kRightUp, 0}));
   EXPECT_FALSE(hooks.OnMouse({kLeftDown, 0}));
-  EXPECT_EQ(page.reports, (std::vector<Report>{Action(0x204), Action(0x201)}));
-  EXPECT_TRUE(window.reports.empty());
+  hooks.OnKey(0x41, 0);
+  EXPECT_EQ(window.reports, (std::vector<Report>{Action(0x204), Action(0x201)}));
+  EXPECT_EQ(page.reports, std::vector<Report>{Key(0x41, 0)});
+}
+
+TEST_F(InputHooksTest, WithoutAMainWindowWatchedPressesAreStillSwallowed) {
+  MouseWatchList list;
+  InputHooks bare{list};
+  list.Watch(mouse_identity::kBack);
+  bare.SetClickNotify(true);
+  EXPECT_TRUE(bare.OnMouse({kExtraDown, kBackButtonData}));
+  EXPECT_FALSE(bare.OnMouse({kLeftDown, 0}));
+  EXPECT_TRUE(bare.OnMouse({kExtraUp, kBackButtonData}));
 }
 
 }  // namespace

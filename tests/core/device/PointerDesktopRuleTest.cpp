@@ -57,5 +57,21 @@ TEST(PointerDesktopRule, TheEnvironmentThenTheBusNameTheDesktop) {
   }
 }
 
+TEST(PointerDesktopRule, X11SessionsFromTheSessionTypeThenTheDisplays) {
+  const struct {
+    SessionFacts facts;
+    bool x11;
+  } cases[] = {
+      {{"x11", "", false, true}, true},      {{"X11", "", true, true}, true},
+      {{"wayland", "", false, true}, false}, {{"tty", "", false, true}, true},
+      {{"tty", "", true, true}, false},      {{"", "", false, true}, true},
+      {{"", "", false, false}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.facts.sessionType + (c.facts.waylandDisplay ? " +wayland" : ""));
+    EXPECT_EQ(IsX11Session(c.facts), c.x11);
+  }
+}
+
 }  // namespace
 }  // namespace n63k
