@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "core/pages/PageHooks.h"
+#include "core/pages/SupportPageModel.h"
 
 namespace n63k::app {
 
@@ -11,6 +12,8 @@ namespace n63k::app {
 // their calls when they are added.
 class AbsentPages final : public PageHooks {
  public:
+  void SetSupportPage(SupportPageModel* support) { support_ = support; }
+
   void RefreshButtonPage() override {}
   void RefreshLightingPage() override {}
   void CloseGameMenu() override {}
@@ -24,9 +27,20 @@ class AbsentPages final : public PageHooks {
       stopInputCapture();
     }
   }
-  void ReapplyPageCaptions() override {}
-  void ShowFirmwareVersion(std::uint32_t) override {}
+  void ReapplyPageCaptions() override {
+    if (support_ != nullptr) {
+      support_->ReapplyCaptions();
+    }
+  }
+  void ShowFirmwareVersion(std::uint32_t version) override {
+    if (support_ != nullptr) {
+      support_->ShowFirmwareVersion(version);
+    }
+  }
   void CountClick(std::uint32_t) override {}
+
+ private:
+  SupportPageModel* support_ = nullptr;
 };
 
 }  // namespace n63k::app

@@ -169,6 +169,22 @@ void WindowProgram::BuildWindow() {
       languageMenu_->close();
     }
   });
+  support_ = std::make_unique<SupportPageParts>(
+      SupportPageParts::Wiring{
+          .state = state_,
+          .messages = messages_,
+          .timers = timers_,
+          .mainWindow = *model_,
+          .startFlasher =
+              [this](const std::filesystem::path& image) {
+                if (StartFlasher(state_.folders().program, state_.localisation().chineseUi,
+                                 starter_, messages_, image)) {
+                  EndProgram();
+                }
+              },
+      },
+      *window_->PagePanel(5));
+  pages_.SetSupportPage(&support_->model());
   model_->PagesCreated();
 }
 
@@ -281,6 +297,9 @@ void WindowProgram::ShutDown() {
   watcher_.reset();
   connection_.reset();
   updater_.reset();
+  if (support_ != nullptr) {
+    support_->Stop();
+  }
   if (worker_ != nullptr) {
     worker_->Stop();
   }

@@ -7,6 +7,7 @@
 #include "app/AbsentPages.h"
 #include "app/DataFolderWatch.h"
 #include "app/GlobalInput.h"
+#include "app/SupportPageParts.h"
 #include "app/SyncBridge.h"
 #include "core/app/MouseConnection.h"
 #include "core/app/ProgramState.h"
@@ -110,6 +111,8 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   std::unique_ptr<FunctionAssignment> captions_;
   AbsentPages pages_;
   std::unique_ptr<OutsideChanges> outside_;
+  // Declared before the window, whose panel holds its view: it outlives it.
+  std::unique_ptr<SupportPageParts> support_;
   std::unique_ptr<MainWindowModel> model_;
   std::unique_ptr<ui::MainWindow> window_;
   std::unique_ptr<ui::ProgressWindow> progress_;

@@ -34,6 +34,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   AddSetCommand(app, context, status);
   AddFunctionsCommand(app, context, status);
   AddKeysCommand(app, context, status);
+  AddFirmwareCommand(app, context, status);
+  AddProfileTransferCommands(app, context, status);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

@@ -20,5 +20,8 @@ void AddSetCommand(CLI::App& app, Context& context, int& status);
 void AddSetLightingCommand(CLI::App& set, Context& context, int& status);
 void AddFunctionsCommand(CLI::App& app, Context& context, int& status);
 void AddKeysCommand(CLI::App& app, Context& context, int& status);
+void AddFirmwareCommand(CLI::App& app, Context& context, int& status);
+// `export FILE` and `import FILE`.
+void AddProfileTransferCommands(CLI::App& app, Context& context, int& status);
 
 }  // namespace n63k::cli

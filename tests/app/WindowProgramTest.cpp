@@ -17,8 +17,10 @@
 #include "app/XWindowDriver.h"
 #include "core/pages/MainWindowLayout.h"
 #include "platform/XClickWindow.h"
+#include "core/pages/SupportPageLayout.h"
 #include "platform/XvfbServer.h"
 #include "support/CliRun.h"
+#include "support/LocalHttpServer.h"
 #include "support/TestFiles.h"
 
 namespace n63k::test {
@@ -41,8 +43,11 @@ bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit)
 class WindowProgram {
  public:
   WindowProgram(const std::string& display, const TempDir& home,
-                const std::vector<std::string>& extraEnvironment = {}) {
+                const std::vector<std::string>& extraEnvironment = {},
+                const std::string& updateUrl = "http://127.0.0.1:1/software/n63K/update.xml") {
     std::vector<std::string> environment = {
+        "N63K_UPDATE_URL=" + updateUrl,
+        "XDG_CACHE_HOME=" + (home / "cache").string(),
         "DISPLAY=" + display,
         "QT_QPA_PLATFORM=xcb",
         "XDG_DATA_HOME=" + (home / "data").string(),
@@ -279,6 +284,41 @@ TEST(WindowProgram, OnAnX11SessionAPcActionButtonRunsItsProgramAndReachesNoWindo
   EXPECT_EQ(clicks.Presses(), std::vector<unsigned int>{9});
   running.Terminate();
   EXPECT_EQ(running.EndsWithin(std::chrono::seconds(20)), 0);
+}
+
+// A check that waits for a server which never answers does not hold up the
+// end of the program.
+TEST(WindowProgram, EndsAtOnceWhileTheUpdateCheckWaitsForTheServer) {
+  LocalHttpServer updates;
+  updates.Set("/software/n63K/update.xml", {200, "<u/>", 600000});
+  XvfbServer server("1280x800x24");
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  XWindowDriver x(server.display());
+  ASSERT_TRUE(x.connected());
+  TempDir home;
+  WindowProgram program(server.display(), home, {}, updates.Url("/software/n63K/update.xml"));
+  ASSERT_TRUE(program.started());
+  std::optional<XWindowDriver::Found> window;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        window = x.FindWindow(kTitle);
+        return window && window->viewable;
+      },
+      std::chrono::seconds(20)));
+
+  const Rect tab = main_window::kRegionControls[4].shape.Bounds();
+  x.Click(window->x + (tab.left + tab.right) / 2, window->y + (tab.top + tab.bottom) / 2);
+  const Rect update = support_page::Place(support_page::Control::kUpdate).rect;
+  const Point press{main_window::kPages.left + (update.left + update.right) / 2,
+                    main_window::kPages.top + (update.top + update.bottom) / 2};
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        x.Click(window->x + press.x, window->y + press.y);
+        return updates.Requests() > 0;
+      },
+      std::chrono::seconds(20)));
+  program.Terminate();
+  EXPECT_EQ(program.EndsWithin(std::chrono::seconds(20)), 0);
 }
 
 }  // namespace

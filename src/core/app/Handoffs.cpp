@@ -17,9 +17,14 @@ std::string_view FlasherMissingText(bool chineseUi) {
 }
 
 bool StartFlasher(const std::filesystem::path& programFolder, bool chineseUi,
-                  ProgramStarter& starter, UserMessages& messages) {
+                  ProgramStarter& starter, UserMessages& messages,
+                  const std::filesystem::path& image) {
   const std::filesystem::path flasher = programFolder / kFlasherProgram;
-  if (IsProgramFile(flasher) && starter.Start(flasher, {chineseUi ? "1" : "0"})) {
+  std::vector<std::string> arguments{chineseUi ? "1" : "0"};
+  if (!image.empty()) {
+    arguments.push_back(image.string());
+  }
+  if (IsProgramFile(flasher) && starter.Start(flasher, arguments)) {
     return true;
   }
   messages.InfoBox(std::string(FlasherMissingText(chineseUi)), false);

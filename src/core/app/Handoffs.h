@@ -27,12 +27,15 @@ inline constexpr char kUpdaterProgram[] = "korvu_update/KorvuUpdate";
 std::string_view FlasherMissingText(bool chineseUi);
 
 // Hands the mouse to the flasher, which learns the interface language from
-// its one argument: "1" Chinese, "0" otherwise. When the flasher is not there
+// its first argument: "1" Chinese, "0" otherwise, and the firmware image to
+// write from the second, when the update check downloaded one. When the
+// flasher is not there
 // or does not start, the user is told instead of being left waiting, and the
 // result is false; the caller ends the program either way or goes on as it
 // decides.
 bool StartFlasher(const std::filesystem::path& programFolder, bool chineseUi,
-                  ProgramStarter& starter, UserMessages& messages);
+                  ProgramStarter& starter, UserMessages& messages,
+                  const std::filesystem::path& image = {});
 
 // Starts the maker's updater without arguments; a missing or failing updater
 // changes nothing.

@@ -161,6 +161,17 @@ void MainWindowModel::PressApply() {
   if (settings_.profileFiles.Current().wheelScrollLines != -1) {
     pages_.ApplyScrollLinesText();
   }
+  StartWrite();
+}
+
+void MainWindowModel::RestoreDefaults(ButtonMacroIds& macroIds) {
+  settings_.profileFiles.RestoreDefaults(macroIds);
+  pages_.RefreshButtonPage();
+  pages_.RefreshLightingPage();
+  StartWrite();
+}
+
+void MainWindowModel::StartWrite() {
   if (writing_) {
     return;
   }

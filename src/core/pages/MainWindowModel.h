@@ -14,6 +14,7 @@
 #include "core/pages/OutsideChanges.h"
 #include "core/pages/PageHooks.h"
 #include "core/pages/SkinFiles.h"
+#include "core/store/ButtonMacroIds.h"
 #include "core/store/ProfileFiles.h"
 #include "core/store/ProfileTable.h"
 
@@ -105,6 +106,11 @@ class MainWindowModel final : public LanguageObserver {
   // Profile buttons 1-5: switch without writing.
   void ClickProfile(int profile);
   void PressApply();
+  // The support page's restore defaults: the defaults replace the current
+  // profile in memory with no macro on any button, the button and lighting
+  // pages show them, and they go to the mouse as Apply sends, unless a write
+  // runs. They reach the disk only after the mouse took them.
+  void RestoreDefaults(ButtonMacroIds& macroIds);
   // The worker's outcome, on the window thread.
   void SyncDone();
   void SyncFailed(SyncFailure failure);
@@ -162,6 +168,7 @@ class MainWindowModel final : public LanguageObserver {
   static constexpr int kTrayDoubleClick = 515;
 
  private:
+  void StartWrite();
   void Notify(MainWindowPart part);
   void SetStatus(std::string text);
   std::string HintText(int hint);

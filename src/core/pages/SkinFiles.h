@@ -46,6 +46,12 @@ inline constexpr BoxLooks kInfoBoxCancel{"skins/InfoBox/Cancel_Normal.bmp",
 inline constexpr std::string_view kProgressNormal = "skins/ProgressBar/Progress_Normal.png";
 inline constexpr std::string_view kProgressOver = "skins/ProgressBar/Progress_Over.png";
 
+// The support page: background with the normal look of its controls, and the
+// pressed and hover looks, each the page's size.
+inline constexpr std::string_view kSupportNormal = "skins/support_normal.bmp";
+inline constexpr std::string_view kSupportDown = "skins/support_down.bmp";
+inline constexpr std::string_view kSupportOver = "skins/support_over.bmp";
+
 // The thumb of every slider; its top-left pixel's colour is see-through.
 inline constexpr std::string_view kSliderThumb = "skins/Slider.png";
 

@@ -117,6 +117,16 @@ TEST(Flasher, AFolderInTheFlashersPlaceIsNoFlasher) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+TEST(Flasher, IsGivenTheDownloadedImageAfterTheLanguage) {
+  ProgramFolder folder;
+  folder.Install(kFlasherProgram);
+  RecordingStarter starter;
+  test::RecordingMessages messages;
+  EXPECT_TRUE(StartFlasher(folder.path(), true, starter, messages, "/c/new_version/fw.bin"));
+  ASSERT_EQ(starter.calls.size(), 1u);
+  EXPECT_EQ(starter.calls[0].arguments, (std::vector<std::string>{"1", "/c/new_version/fw.bin"}));
+}
+
 TEST(Updater, StartsWithoutArgumentsAndAMissingOneIsNotAsked) {
   ProgramFolder folder;
   RecordingStarter starter;

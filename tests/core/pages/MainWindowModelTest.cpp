@@ -486,6 +486,26 @@ TEST_F(MainWindowModelTest, ChangesOfTheDataFolderAreMadeWhileHoldingIt) {
   EXPECT_EQ(held_, (std::vector<std::pair<int, int>>{{1, 1}, {1, 3}, {3, 3}}));
 }
 
+TEST_F(MainWindowModelTest, RestoredDefaultsAreShownAndWrittenWithoutTheFieldsOfApply) {
+  MainWindowModel& model = Open();
+  model.ClickTab(5);
+  recorder_.Take();
+  ProfileRecord& current = state_->profileFiles().Current();
+  current.pointerSpeed = 19;
+  current.wheelScrollLines = 7;
+  state_->buttonMacroIds()[2] = 0x1500000A;
+  model.RestoreDefaults(state_->buttonMacroIds());
+  ProfileRecord defaults;
+  BuildDefaultProfile(defaults, state_->localisation().chineseUi);
+  EXPECT_EQ(std::memcmp(&current, &defaults, sizeof defaults), 0);
+  EXPECT_EQ(state_->buttonMacroIds(), ButtonMacroIds{});
+  EXPECT_EQ(recorder_.Take(), (Calls{"RefreshButtonPage", "RefreshLightingPage", "StartWrite"}));
+  EXPECT_TRUE(model.Writing());
+  // A second restore while the first is written starts no second write.
+  model.RestoreDefaults(state_->buttonMacroIds());
+  EXPECT_EQ(recorder_.Take(), (Calls{"RefreshButtonPage", "RefreshLightingPage"}));
+}
+
 TEST_F(MainWindowModelTest, LanguageIsNoLongerFollowedOnceTheWindowIsGone) {
   Open();
   model_.reset();
