@@ -22,8 +22,11 @@
 
 namespace n63k::app {
 
-WindowProgram::WindowProgram(QApplication& application, Folders folders)
-    : application_(application),
+WindowProgram::WindowProgram(QApplication& application, Folders folders, LoginStart& loginStart,
+                             bool startInTray)
+    : loginStart_(loginStart),
+      startInTray_(startInTray),
+      application_(application),
       startMs_(clock_.NowMs()),
       state_(std::move(folders), messages_, clock_),
       messages_(state_.localisation(), timers_, state_.folders().program) {}
@@ -155,6 +158,7 @@ void WindowProgram::BuildWindow() {
                 change();
               },
           .outside = outside_.get(),
+          .loginStart = &loginStart_,
       },
       *captions_, pages_, *writes_);
   window_ = std::make_unique<ui::MainWindow>(*model_, state_.folders().program);
@@ -240,7 +244,10 @@ void WindowProgram::ReadFirmwareVersion() {
 }
 
 void WindowProgram::ShowWindow() {
-  model_->ShowFromTray();
+  // Without a tray a hidden window could not be reached.
+  if (!startInTray_ || window_->TrayIcon() == nullptr) {
+    model_->ShowFromTray();
+  }
 }
 
 void WindowProgram::StartRunning() {

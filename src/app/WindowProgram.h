@@ -45,7 +45,10 @@ namespace n63k::app {
 // start-up sequence, and the shut-down sequence when the program ends.
 class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
  public:
-  WindowProgram(QApplication& application, Folders folders);
+  // `loginStart` is what the tray menu's start at login changes; with
+  // `startInTray` the start-up leaves the window hidden (a start at login).
+  WindowProgram(QApplication& application, Folders folders, LoginStart& loginStart,
+                bool startInTray);
   ~WindowProgram() override;
   WindowProgram(const WindowProgram&) = delete;
   WindowProgram& operator=(const WindowProgram&) = delete;
@@ -83,6 +86,8 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   void OpenLanguageMenu();
   void ShutDown();
 
+  LoginStart& loginStart_;
+  const bool startInTray_;
   QApplication& application_;
   SystemClock clock_;
   std::uint64_t startMs_;

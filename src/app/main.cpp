@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QStringList>
 
 #include "app/WindowProgram.h"
+#include "core/app/AutostartEntry.h"
 #include "platform/LinuxSystemPaths.h"
 #include "platform/SingleInstance.h"
 
@@ -23,7 +25,11 @@ int main(int argc, char** argv) {
   }
 
   const n63k::LinuxSystemPaths paths;
-  n63k::app::WindowProgram window(application, n63k::DefaultFolders(paths));
+  const n63k::Folders folders = n63k::DefaultFolders(paths);
+  n63k::AutostartEntry loginStart(n63k::AutostartFile(paths), folders.program / "N63KDriver");
+  // The desktop's start at login asks for the tray only.
+  const bool startInTray = QApplication::arguments().contains(QStringLiteral("--tray"));
+  n63k::app::WindowProgram window(application, folders, loginStart, startInTray);
   program = &window;
   return window.Run();
 }

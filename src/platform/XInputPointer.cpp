@@ -117,7 +117,10 @@ void WriteProfile(Display* display, const XIDeviceInfo& device, const Atoms& ato
   enabled[index] = 1;
   std::string text;
   for (const unsigned char flag : enabled) {
-    text += (text.empty() ? "" : " ") + std::to_string(flag);
+    if (!text.empty()) {
+      text += ' ';
+    }
+    text += std::to_string(flag);
   }
   const std::optional<Property> available =
       ReadProperty(display, device.deviceid, atoms.profilesAvailable);

@@ -16,8 +16,8 @@
 
 #include "app/XWindowDriver.h"
 #include "core/pages/MainWindowLayout.h"
-#include "platform/XClickWindow.h"
 #include "core/pages/SupportPageLayout.h"
+#include "platform/XClickWindow.h"
 #include "platform/XvfbServer.h"
 #include "support/CliRun.h"
 #include "support/LocalHttpServer.h"

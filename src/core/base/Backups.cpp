@@ -38,7 +38,8 @@ fs::path BackupPath(const fs::path& file, std::uint64_t number) {
   fs::path backup = file;
   backup += ".bak";
   if (number > 1) {
-    backup += "." + std::to_string(number);
+    backup += '.';
+    backup += std::to_string(number);
   }
   return backup;
 }

@@ -124,8 +124,7 @@ void SyncWorker::Run() {
   }
 }
 
-std::optional<SyncFailure> SyncWorker::WriteKeyMatrixWithMacros(
-    const ProfileSnapshot& snapshot) {
+std::optional<SyncFailure> SyncWorker::WriteKeyMatrixWithMacros(const ProfileSnapshot& snapshot) {
   const ProfileRecord& record = snapshot.record;
   KeyMatrix matrix{};
   int nextMacroSlot = 1;

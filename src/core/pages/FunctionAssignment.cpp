@@ -28,15 +28,16 @@ bool CanBeProduced(const ChooserResult& result) {
   if (result.buttonIndex < 0 || result.buttonIndex >= kButtonCount) {
     return false;
   }
-  return std::visit(Overloaded{
-                        [](const BasicFunction& basic) { return FindFunction(basic.code) != nullptr; },
-                        [](const PcAction& action) {
-                          const auto index = static_cast<std::int32_t>(action.kind);
-                          return index >= 0 && index < static_cast<int>(kPcActionKinds.size());
-                        },
-                        [](const auto&) { return true; },
-                    },
-                    result.choice);
+  return std::visit(
+      Overloaded{
+          [](const BasicFunction& basic) { return FindFunction(basic.code) != nullptr; },
+          [](const PcAction& action) {
+            const auto index = static_cast<std::int32_t>(action.kind);
+            return index >= 0 && index < static_cast<int>(kPcActionKinds.size());
+          },
+          [](const auto&) { return true; },
+      },
+      result.choice);
 }
 
 // The function code a choice is stored as.
@@ -96,27 +97,27 @@ bool FunctionAssignment::AssignFunction(const ChooserResult& result) {
   macroIds_[static_cast<std::size_t>(slot)] = 0;
   ButtonEntry& entry = record_.buttons[slot];
   entry.functionCode = code;
-  std::visit(Overloaded{
-                 [&](const KeyCombination& combination) {
-                   entry.comboWord = combination.deviceWord;
-                   SetFixedText(entry.caption, GetComboText(combination.deviceWord, keyCharacters_));
-                 },
-                 [&](const MacroFunction& macro) {
-                   macroIds_[static_cast<std::size_t>(slot)] = macro.identifier;
-                   entry.macroId = macro.identifier;
-                   const MacroRecord* found = macros_.FindMacro(macro.identifier);
-                   SetFixedText(entry.caption,
-                                found == nullptr ? std::string() : FixedText(found->name));
-                 },
-                 [&](const PcAction& action) {
-                   entry.pcActionTag = action.tag;
-                   entry.pcActionKind = kPcActionKinds[static_cast<std::size_t>(action.kind)];
-                   SetFixedText(entry.pcActionPath, action.path);
-                   SetFixedText(entry.caption, action.path);
-                 },
-                 [&](const auto&) { SetFixedText(entry.caption, GetFunctionName(code, chinese)); },
-             },
-             result.choice);
+  std::visit(
+      Overloaded{
+          [&](const KeyCombination& combination) {
+            entry.comboWord = combination.deviceWord;
+            SetFixedText(entry.caption, GetComboText(combination.deviceWord, keyCharacters_));
+          },
+          [&](const MacroFunction& macro) {
+            macroIds_[static_cast<std::size_t>(slot)] = macro.identifier;
+            entry.macroId = macro.identifier;
+            const MacroRecord* found = macros_.FindMacro(macro.identifier);
+            SetFixedText(entry.caption, found == nullptr ? std::string() : FixedText(found->name));
+          },
+          [&](const PcAction& action) {
+            entry.pcActionTag = action.tag;
+            entry.pcActionKind = kPcActionKinds[static_cast<std::size_t>(action.kind)];
+            SetFixedText(entry.pcActionPath, action.path);
+            SetFixedText(entry.caption, action.path);
+          },
+          [&](const auto&) { SetFixedText(entry.caption, GetFunctionName(code, chinese)); },
+      },
+      result.choice);
   return true;
 }
 

@@ -329,6 +329,18 @@ void MainWindowModel::ChooseExit() {
   }
 }
 
+void MainWindowModel::ToggleLoginStart() {
+  LoginStart* loginStart = settings_.loginStart;
+  if (loginStart != nullptr && !loginStart->SetEnabled(!loginStart->Enabled())) {
+    settings_.messages.InfoBox(std::string(LoginStartFailedText(settings_.localisation.chineseUi)),
+                               false);
+  }
+}
+
+bool MainWindowModel::LoginStartEnabled() const {
+  return settings_.loginStart != nullptr && settings_.loginStart->Enabled();
+}
+
 void MainWindowModel::PressClose() {
   pages_.CloseGameMenu();
   if (observer_ != nullptr) {

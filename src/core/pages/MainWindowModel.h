@@ -10,6 +10,7 @@
 #include "core/device/SyncFailure.h"
 #include "core/i18n/InterfaceLanguage.h"
 #include "core/pages/FunctionAssignment.h"
+#include "core/pages/LoginStart.h"
 #include "core/pages/MainWindowLayout.h"
 #include "core/pages/OutsideChanges.h"
 #include "core/pages/PageHooks.h"
@@ -82,6 +83,8 @@ struct MainWindowSettings {
   // Tells changes that another program saves in the data folder from the
   // window's own; none when the window does not follow them.
   OutsideChanges* outside = nullptr;
+  // The desktop's start at login; none where the program cannot set it.
+  LoginStart* loginStart = nullptr;
 };
 
 // The main window: page tabs, profile buttons, Apply, the status line's
@@ -134,6 +137,14 @@ class MainWindowModel final : public LanguageObserver {
   // The mouse message the tray icon reports; 515 is the double click.
   void TrayActivated(int mouseMessage);
   void ChooseExit();
+  // The tray menu's "Start at login": turns it over.
+  void ToggleLoginStart();
+  // Whether the tray menu offers it, and shows it checked.
+  bool LoginStartOffered() const { return settings_.loginStart != nullptr; }
+  bool LoginStartEnabled() const;
+  std::string_view LoginStartText() const {
+    return LoginStartCaption(settings_.localisation.chineseUi);
+  }
   // The close button and Alt+F4.
   void PressClose();
   void PressMinimise();

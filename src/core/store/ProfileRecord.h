@@ -40,11 +40,11 @@ struct ProfileRecord {
   std::int32_t ledPresetIndex[4];
   std::int32_t proximitySensing;
   std::int32_t pointerPrecision;
-  std::int32_t pointerSpeed;  // 1-20
+  std::int32_t pointerSpeed;       // 1-20
   std::int32_t ledBrightness;      // always-on mode: 1-10
   std::int32_t ledBreathingSpeed;  // breathing mode: 1-5
   std::int32_t ledCycleSpeed;      // colour-cycle mode: twice the speed slider's 1-3
-  std::int32_t wheelScrollLines;  // 1-30, or -1 for one screen per notch
+  std::int32_t wheelScrollLines;   // 1-30, or -1 for one screen per notch
 };
 
 static_assert(sizeof(ProfileRecord) == 22252);

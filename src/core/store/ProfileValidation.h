@@ -10,28 +10,28 @@ namespace n63k {
 // looked for.
 enum class ProfileDefect {
   kNone,
-  kSize,              // not exactly one record long
-  kMagic,             // not a profile at all
-  kFunctionCode,      // a code neither the catalogue nor the entry itself gives meaning
-  kPcActionKind,      // a PC action that is none of sound, program, file, folder
-  kSniperOnWheel,     // the sniper on a wheel direction, which the assignment refuses
-  kUnterminatedText,  // a caption or path without its terminating zero
-  kNoLeftClick,       // no control left to click with
-  kDpiStages,         // not one to seven offered values, ascending, then zeros
-  kSensorHeight,      // 1-30
-  kPollingRate,       // report interval 1, 2, 4 or 8 ms
-  kLedMode,           // 1-6
-  kLedMultiColour,    // 0 or 1
-  kLedColour,         // a colour with bits set above blue
-  kLedColourCustom,   // 0 or 1
-  kLedPresetIndex,    // 0-25
-  kProximitySensing,  // 0 or 1
-  kPointerPrecision,  // 0 or 1
-  kPointerSpeed,      // 1-20
-  kLedBrightness,         // 1-10
-  kLedBreathingSpeed,         // 1-5
-  kLedCycleSpeed,         // 2, 4 or 6
-  kWheelScrollLines,  // 1-30 or -1
+  kSize,               // not exactly one record long
+  kMagic,              // not a profile at all
+  kFunctionCode,       // a code neither the catalogue nor the entry itself gives meaning
+  kPcActionKind,       // a PC action that is none of sound, program, file, folder
+  kSniperOnWheel,      // the sniper on a wheel direction, which the assignment refuses
+  kUnterminatedText,   // a caption or path without its terminating zero
+  kNoLeftClick,        // no control left to click with
+  kDpiStages,          // not one to seven offered values, ascending, then zeros
+  kSensorHeight,       // 1-30
+  kPollingRate,        // report interval 1, 2, 4 or 8 ms
+  kLedMode,            // 1-6
+  kLedMultiColour,     // 0 or 1
+  kLedColour,          // a colour with bits set above blue
+  kLedColourCustom,    // 0 or 1
+  kLedPresetIndex,     // 0-25
+  kProximitySensing,   // 0 or 1
+  kPointerPrecision,   // 0 or 1
+  kPointerSpeed,       // 1-20
+  kLedBrightness,      // 1-10
+  kLedBreathingSpeed,  // 1-5
+  kLedCycleSpeed,      // 2, 4 or 6
+  kWheelScrollLines,   // 1-30 or -1
 };
 
 // The first defect of a record: what, where, and a short English text for

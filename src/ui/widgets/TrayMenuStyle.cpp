@@ -101,6 +101,12 @@ void TrayMenuStyle::drawControl(ControlElement element, const QStyleOption* opti
     if (!item->icon.isNull()) {
       painter->drawPixmap(iconAt, item->icon.pixmap(QSize(kIconSize, kIconSize),
                                                     painter->device()->devicePixelRatio()));
+    } else if (item->checkType != QStyleOptionMenuItem::NotCheckable && item->checked) {
+      // A setting that is on shows a tick in the icon column.
+      QStyleOptionMenuItem tick = *item;
+      tick.rect = QRect(iconAt, QSize(kIconSize, kIconSize));
+      tick.state |= State_On;
+      QProxyStyle::drawPrimitive(PE_IndicatorMenuCheckMark, &tick, painter, widget);
     }
     painter->setFont(ItemFont());
     painter->setPen(selected ? QColor::fromRgb(kSelectedText) : QColor(Qt::black));

@@ -201,6 +201,16 @@ void MainWindow::BuildTray() {
   const auto menuIcon = [this](std::string_view name) { return QIcon(Skin(name)); };
   trayMenu_->addAction(menuIcon(skin_files::kMenuConfig), Text(kTrayConfig), this,
                        [this] { model_.ShowFromTray(); });
+  if (model_.LoginStartOffered()) {
+    QAction* loginStart =
+        trayMenu_->addAction(QString(), this, [this] { model_.ToggleLoginStart(); });
+    loginStart->setCheckable(true);
+    // The setting lives in the desktop's folders: read it each time the menu opens.
+    connect(trayMenu_, &QMenu::aboutToShow, loginStart, [this, loginStart] {
+      loginStart->setText(Text(model_.LoginStartText()));
+      loginStart->setChecked(model_.LoginStartEnabled());
+    });
+  }
   trayMenu_->addAction(menuIcon(skin_files::kMenuExit), Text(kTrayExit), this,
                        [this] { model_.ChooseExit(); });
   tray_->setContextMenu(trayMenu_);

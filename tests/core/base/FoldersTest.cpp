@@ -3,24 +3,10 @@
 #include <map>
 
 #include "core/base/Folders.h"
+#include "support/FakeSystemPaths.h"
 
 namespace n63k {
 namespace {
-
-class FakeSystem final : public SystemPaths {
- public:
-  std::filesystem::path ExecutableFolder() const override { return "/opt/korvu-n63k"; }
-  std::optional<std::string> Variable(const std::string& name) const override {
-    const auto found = variables.find(name);
-    if (found == variables.end()) {
-      return std::nullopt;
-    }
-    return found->second;
-  }
-  std::filesystem::path AccountHome() const override { return "/home/from-passwd"; }
-
-  std::map<std::string, std::string> variables;
-};
 
 TEST(DataFolder, FollowsXdgDataHomeThenHomeThenTheUserDatabase) {
   struct Case {
@@ -34,7 +20,7 @@ TEST(DataFolder, FollowsXdgDataHomeThenHomeThenTheUserDatabase) {
       {{}, "/home/from-passwd/.local/share/KORVU/N63K"},
   };
   for (const Case& c : cases) {
-    FakeSystem system;
+    test::FakeSystemPaths system;
     system.variables = c.variables;
     EXPECT_EQ(DefaultDataFolder(system), std::filesystem::path(c.folder)) << c.folder;
     EXPECT_EQ(DefaultFolders(system).program, std::filesystem::path("/opt/korvu-n63k"));

@@ -1,8 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/device/DeviceLink.h"
 #include "core/device/DeviceBench.h"
+#include "core/device/DeviceLink.h"
 
 namespace n63k {
 namespace {

@@ -338,6 +338,5 @@ TEST(SyncWorker, SendsTheSnapshotNotWhatChangedSince) {
   EXPECT_TRUE(bench.mouse.memory().macros[0].has_value());
 }
 
-
 }  // namespace
 }  // namespace n63k

@@ -144,8 +144,7 @@ TEST_F(LanguageFoldersTest, UnreadableLanguageCfgIsReportedAndReadsOne) {
   localisation_.chineseUi = false;
   EXPECT_EQ(Told(language_.ReadLanguageNumber()), 1);
   ASSERT_EQ(messages_.shown.size(), 1u);
-  EXPECT_EQ(messages_.shown[0].text.rfind("Cannot read the file " + languageCfg().string(), 0),
-            0u)
+  EXPECT_EQ(messages_.shown[0].text.rfind("Cannot read the file " + languageCfg().string(), 0), 0u)
       << messages_.shown[0].text;
 }
 

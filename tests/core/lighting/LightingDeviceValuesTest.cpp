@@ -42,9 +42,9 @@ TEST(LightingDeviceValues, ProximityIsOnOnlyWhenSetAndTheLightsAreNotOff) {
     std::int32_t mode;
     std::uint8_t value;
   };
-  for (const Case& c : {Case{1, 6, kProximityOff}, Case{1, 5, kProximityOn},
-                        Case{0, 5, kProximityOff}, Case{2, 1, kProximityOff},
-                        Case{1, 0, kProximityOn}}) {
+  for (const Case& c :
+       {Case{1, 6, kProximityOff}, Case{1, 5, kProximityOn}, Case{0, 5, kProximityOff},
+        Case{2, 1, kProximityOff}, Case{1, 0, kProximityOn}}) {
     ProfileRecord record{};
     record.proximitySensing = c.proximity;
     record.ledMode = c.mode;

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/base/Utf.h"
 #include "core/app/TellUser.h"
+#include "core/base/Utf.h"
 #include "core/macro/MacroStore.h"
 #include "support/Macros.h"
 #include "support/TestFiles.h"

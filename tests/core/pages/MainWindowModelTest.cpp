@@ -65,6 +65,19 @@ class Recorder final : public PageHooks, public ProfileWrites, public MainWindow
   std::function<void()> duringStart;
 };
 
+class FakeLoginStart final : public LoginStart {
+ public:
+  bool Enabled() const override { return enabled; }
+  bool SetEnabled(bool on) override {
+    if (works) {
+      enabled = on;
+    }
+    return works;
+  }
+  bool enabled = false;
+  bool works = true;
+};
+
 class MainWindowModelTest : public ::testing::Test {
  protected:
   MainWindowModelTest() {
@@ -86,17 +99,20 @@ class MainWindowModelTest : public ::testing::Test {
     captions_ = std::make_unique<FunctionAssignment>(state_->profileFiles().Current(),
                                                      state_->buttonMacroIds(), state_->macroTable(),
                                                      messages_, state_->localisation(), keys_);
-    model_ = std::make_unique<MainWindowModel>(
-        MainWindowSettings{state_->profileTable(), state_->profileFiles(), state_->language(),
-                           state_->localisation(), messages_,
-                           [this](const Outcome& outcome) { Tell(outcome); },
-                           [this](const std::function<void()>& change) {
-                             // What the change wrote to the profile table.
-                             const int before = SavedSelection();
-                             change();
-                             held_.emplace_back(before, SavedSelection());
-                           }},
-        *captions_, recorder_, recorder_);
+    MainWindowSettings settings{state_->profileTable(),
+                                state_->profileFiles(),
+                                state_->language(),
+                                state_->localisation(),
+                                messages_,
+                                [this](const Outcome& outcome) { Tell(outcome); },
+                                [this](const std::function<void()>& change) {
+                                  // What the change wrote to the profile table.
+                                  const int before = SavedSelection();
+                                  change();
+                                  held_.emplace_back(before, SavedSelection());
+                                }};
+    settings.loginStart = &loginStart_;
+    model_ = std::make_unique<MainWindowModel>(settings, *captions_, recorder_, recorder_);
     model_->SetObserver(&recorder_);
     model_->PagesCreated();
     messages_.shown.clear();
@@ -128,6 +144,7 @@ class MainWindowModelTest : public ::testing::Test {
   }
 
   test::TempDir dir_;
+  FakeLoginStart loginStart_;
   // Each change made while holding the data folder: the selected profile on
   // disk before and after it.
   std::vector<std::pair<int, int>> held_;
@@ -511,6 +528,22 @@ TEST_F(MainWindowModelTest, LanguageIsNoLongerFollowedOnceTheWindowIsGone) {
   model_.reset();
   Tell(state_->language().SwitchLanguage(3, LanguagePick::kStartUp));
   EXPECT_TRUE(recorder_.Take().empty());
+}
+
+TEST_F(MainWindowModelTest, TheTrayTurnsTheStartAtLoginOverAndTellsAFailure) {
+  MainWindowModel& model = Open();
+  ASSERT_TRUE(model.LoginStartOffered());
+  EXPECT_EQ(model.LoginStartText(), "Start at login");
+  model.ToggleLoginStart();
+  EXPECT_TRUE(model.LoginStartEnabled());
+  model.ToggleLoginStart();
+  EXPECT_FALSE(model.LoginStartEnabled());
+  EXPECT_TRUE(messages_.shown.empty());
+
+  loginStart_.works = false;
+  model.ToggleLoginStart();
+  EXPECT_FALSE(model.LoginStartEnabled());
+  EXPECT_EQ(messages_.Texts(), std::vector<std::string>{std::string(LoginStartFailedText(false))});
 }
 
 }  // namespace
