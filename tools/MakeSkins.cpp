@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
   n63k::skins::WriteChooserSkins(writer);
   n63k::skins::WriteScrollBarSkin(writer);
   n63k::skins::WriteListIcons(writer);
+  n63k::skins::WriteButtonPageSkins(writer);
   n63k::skins::WriteSupportSkins(writer);
 
   for (const QString& path : writer.Failures()) {

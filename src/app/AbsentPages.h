@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "core/pages/ButtonPageModel.h"
 #include "core/pages/PageHooks.h"
 #include "core/pages/SupportPageModel.h"
 
@@ -12,14 +13,23 @@ namespace n63k::app {
 // their calls when they are added.
 class AbsentPages final : public PageHooks {
  public:
+  void SetButtonPage(ButtonPageModel* buttons) { buttons_ = buttons; }
   void SetSupportPage(SupportPageModel* support) { support_ = support; }
 
-  void RefreshButtonPage() override {}
+  void RefreshButtonPage() override {
+    if (buttons_ != nullptr) {
+      buttons_->RefreshButtonPage();
+    }
+  }
   void RefreshLightingPage() override {}
   void CloseGameMenu() override {}
   void StopRecording() override {}
   void NormaliseLoopField() override {}
-  void ApplyScrollLinesText() override {}
+  void ApplyScrollLinesText() override {
+    if (buttons_ != nullptr) {
+      buttons_->ApplyScrollLinesText();
+    }
+  }
   // The window hides or minimises: the input hooks give the keys back to it.
   std::function<void()> stopInputCapture;
   void StopInputCapture() override {
@@ -28,6 +38,9 @@ class AbsentPages final : public PageHooks {
     }
   }
   void ReapplyPageCaptions() override {
+    if (buttons_ != nullptr) {
+      buttons_->ReapplyCaptions();
+    }
     if (support_ != nullptr) {
       support_->ReapplyCaptions();
     }
@@ -40,6 +53,7 @@ class AbsentPages final : public PageHooks {
   void CountClick(std::uint32_t) override {}
 
  private:
+  ButtonPageModel* buttons_ = nullptr;
   SupportPageModel* support_ = nullptr;
 };
 

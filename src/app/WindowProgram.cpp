@@ -16,6 +16,9 @@
 #include "platform/DeviceEnvironment.h"
 #include "platform/HidapiTransport.h"
 #include "platform/XkbKeyCharacters.h"
+#include "ui/chooser/ChooserWindow.h"
+#include "ui/pages/ButtonPageView.h"
+#include "ui/pages/WidgetPointer.h"
 #include "ui/windows/LanguageMenuWindow.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ProgressWindow.h"
@@ -163,6 +166,7 @@ void WindowProgram::BuildWindow() {
       *captions_, pages_, *writes_);
   window_ = std::make_unique<ui::MainWindow>(*model_, state_.folders().program);
   messages_.SetParent(window_.get());
+  BuildPages();
   progress_ = std::make_unique<ui::ProgressWindow>(state_.localisation(), timers_,
                                                    state_.folders().program, window_.get());
   QObject::connect(window_.get(), &ui::MainWindow::exitRequested, [this] { EndProgram(); });
@@ -190,6 +194,36 @@ void WindowProgram::BuildWindow() {
       *window_->PagePanel(5));
   pages_.SetSupportPage(&support_->model());
   model_->PagesCreated();
+}
+
+void WindowProgram::BuildPages() {
+  QWidget* buttonPanel = window_->PagePanel(1);
+  buttonPointer_ = std::make_unique<ui::WidgetPointer>(buttonPanel);
+  buttonPage_ = std::make_unique<ButtonPageModel>(state_.profileFiles().Current(), *captions_,
+                                                  state_.localisation(), timers_, *buttonPointer_,
+                                                  [this](int hint) { model_->ShowHint(hint); });
+  auto* buttonView = new ui::ButtonPageView(*buttonPage_, state_.folders().program, buttonPanel);
+  QObject::connect(buttonView, &ui::ButtonPageView::chooserRequested, buttonView,
+                   [this](int slot) { OpenChooser(slot); });
+  pages_.SetButtonPage(buttonPage_.get());
+}
+
+void WindowProgram::OpenChooser(int slot) {
+  ui::ChooserContext context{state_.profileFiles().Current(),
+                             *captions_,
+                             state_.localisation(),
+                             state_.macroTable(),
+                             *keyCharacters_,
+                             input_->hooks(),
+                             messages_,
+                             state_.folders().program};
+  ui::ChooserWindow chooser(context, slot, window_.get());
+  // The page assigns the choice itself and then shows the tab's look.
+  if (const std::optional<ChooserResult> result = chooser.Choose()) {
+    buttonPage_->ChooserAccepted(*result);
+  } else {
+    buttonPage_->ChooserCancelled();
+  }
 }
 
 void WindowProgram::OpenLanguageMenu() {

@@ -37,6 +37,7 @@ namespace n63k::ui {
 class MainWindow;
 class ProgressWindow;
 class LanguageMenuWindow;
+class WidgetPointer;
 }  // namespace n63k::ui
 
 namespace n63k::app {
@@ -81,8 +82,11 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   void EndProgram() override;
 
   void BuildDevice();
+  void BuildPages();
   void WatchListWritten();
   void ShowInputNotice(const std::string& text);
+  // The function chooser for a slot, modal over the window.
+  void OpenChooser(int slot);
   void OpenLanguageMenu();
   void ShutDown();
 
@@ -115,6 +119,8 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   std::unique_ptr<KeyCharacters> keyCharacters_;
   std::unique_ptr<FunctionAssignment> captions_;
   AbsentPages pages_;
+  std::unique_ptr<ui::WidgetPointer> buttonPointer_;
+  std::unique_ptr<ButtonPageModel> buttonPage_;
   std::unique_ptr<OutsideChanges> outside_;
   // Declared before the window, whose panel holds its view: it outlives it.
   std::unique_ptr<SupportPageParts> support_;

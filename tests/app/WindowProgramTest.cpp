@@ -4,8 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -15,8 +17,10 @@
 #include <vector>
 
 #include "app/XWindowDriver.h"
+#include "core/pages/ButtonPageLayout.h"
 #include "core/pages/MainWindowLayout.h"
 #include "core/pages/SupportPageLayout.h"
+#include "core/store/ProfileRecord.h"
 #include "platform/XClickWindow.h"
 #include "platform/XvfbServer.h"
 #include "support/CliRun.h"
@@ -317,6 +321,54 @@ TEST(WindowProgram, EndsAtOnceWhileTheUpdateCheckWaitsForTheServer) {
         return updates.Requests() > 0;
       },
       std::chrono::seconds(20)));
+  program.Terminate();
+  EXPECT_EQ(program.EndsWithin(std::chrono::seconds(20)), 0);
+}
+
+// The button page's controls, clicked through the window system, change
+// what Apply writes and saves.
+TEST(WindowProgram, ButtonPageClicksReachTheSavedProfile) {
+  XvfbServer server("1280x800x24");
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  XWindowDriver x(server.display());
+  ASSERT_TRUE(x.connected());
+  TempDir home;
+  WindowProgram program(server.display(), home);
+  ASSERT_TRUE(program.started());
+  std::optional<XWindowDriver::Found> window;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        window = x.FindWindow(kTitle);
+        return window && window->viewable;
+      },
+      std::chrono::seconds(20)));
+
+  const auto clickOnPage = [&](const Rect& control) {
+    x.Click(window->x + main_window::kPages.left + (control.left + control.right) / 2,
+            window->y + main_window::kPages.top + (control.top + control.bottom) / 2);
+  };
+  clickOnPage(button_page::kDpiBoxes[1]);  // 750 off
+  clickOnPage(button_page::kDpiBoxes[0]);  // 500 on
+  clickOnPage(button_page::kReportRateRadios[0]);
+  clickOnPage(button_page::kWheelOther.screenRadio);
+
+  const std::filesystem::path data = home / "data/KORVU/N63K";
+  const auto before = std::filesystem::last_write_time(data / "Profile/ConfigInfo.cfg");
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const Point apply = ApplyCentre();
+  x.Click(window->x + apply.x, window->y + apply.y);
+  ASSERT_TRUE(WaitFor(
+      [&] { return std::filesystem::last_write_time(data / "Profile/ConfigInfo.cfg") != before; },
+      std::chrono::seconds(20)));
+
+  const std::string saved = ReadText(data / "Profile/Profile1.cfg");
+  ASSERT_EQ(saved.size(), sizeof(ProfileRecord));
+  ProfileRecord record{};
+  std::memcpy(&record, saved.data(), sizeof record);
+  const std::int32_t stages[14] = {500, 1250, 1500, 2000, 2500, 3500, 4000};
+  EXPECT_TRUE(std::equal(std::begin(stages), std::end(stages), record.dpiLevels));
+  EXPECT_EQ(record.pollingRate, 8);
+  EXPECT_EQ(record.wheelScrollLines, -1);
   program.Terminate();
   EXPECT_EQ(program.EndsWithin(std::chrono::seconds(20)), 0);
 }

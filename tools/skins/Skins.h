@@ -15,6 +15,7 @@ void WriteIcons(SkinWriter& writer);
 void WriteChooserSkins(SkinWriter& writer);
 void WriteScrollBarSkin(SkinWriter& writer);
 void WriteListIcons(SkinWriter& writer);
+void WriteButtonPageSkins(SkinWriter& writer);
 void WriteSupportSkins(SkinWriter& writer);
 
 }  // namespace n63k::skins

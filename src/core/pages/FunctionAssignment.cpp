@@ -127,19 +127,23 @@ void FunctionAssignment::NormaliseCaption(int slot) {
   }
   auto& caption = record_.buttons[slot].caption;
   const std::string current = FixedText(caption);
+  const std::string wanted = CaptionInLanguage(current, localisation_.chineseUi);
+  if (wanted != current) {
+    SetFixedText(caption, wanted);
+  }
+}
+
+std::string CaptionInLanguage(std::string_view caption, bool chineseUi) {
   // The seven default functions, whose names a default profile stores in the
   // language active when it was built.
   for (const ButtonSlot& button : kButtonSlots) {
     const std::string_view chineseName = GetFunctionName(button.defaultCode, true);
     const std::string_view englishName = GetFunctionName(button.defaultCode, false);
-    if (current == chineseName || current == englishName) {
-      const std::string_view wanted = localisation_.chineseUi ? chineseName : englishName;
-      if (current != wanted) {
-        SetFixedText(caption, wanted);
-      }
-      return;
+    if (caption == chineseName || caption == englishName) {
+      return std::string(chineseUi ? chineseName : englishName);
     }
   }
+  return std::string(caption);
 }
 
 }  // namespace n63k

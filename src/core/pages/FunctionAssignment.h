@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "core/base/UserMessages.h"
 #include "core/buttons/ChooserResult.h"
 #include "core/buttons/KeyCharacters.h"
@@ -38,5 +41,9 @@ class FunctionAssignment {
   const Localisation& localisation_;
   const KeyCharacters& keyCharacters_;
 };
+
+// A caption as the interface language shows it: the name of one of the seven
+// default functions in the other language becomes its name in this one.
+std::string CaptionInLanguage(std::string_view caption, bool chineseUi);
 
 }  // namespace n63k

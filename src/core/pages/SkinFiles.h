@@ -46,6 +46,22 @@ inline constexpr BoxLooks kInfoBoxCancel{"skins/InfoBox/Cancel_Normal.bmp",
 inline constexpr std::string_view kProgressNormal = "skins/ProgressBar/Progress_Normal.png";
 inline constexpr std::string_view kProgressOver = "skins/ProgressBar/Progress_Over.png";
 
+// The button page, drawn for the Chinese layout and for every other
+// language: the page with every control normal, hovered, and pressed or
+// checked, each the page's size. The tabs take their normal, selected and
+// hover looks from the same three.
+struct PageLooks {
+  std::string_view normal;
+  std::string_view over;
+  std::string_view down;
+};
+inline constexpr PageLooks kButtonPageChinese{"skins/ButtonPage/Chinese_Normal.png",
+                                              "skins/ButtonPage/Chinese_Over.png",
+                                              "skins/ButtonPage/Chinese_Down.png"};
+inline constexpr PageLooks kButtonPageOther{"skins/ButtonPage/Other_Normal.png",
+                                            "skins/ButtonPage/Other_Over.png",
+                                            "skins/ButtonPage/Other_Down.png"};
+
 // The support page: background with the normal look of its controls, and the
 // pressed and hover looks, each the page's size.
 inline constexpr std::string_view kSupportNormal = "skins/support_normal.bmp";

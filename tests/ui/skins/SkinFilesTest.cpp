@@ -5,11 +5,13 @@
 
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "core/i18n/Languages.h"
+#include "core/pages/ButtonPageLayout.h"
 #include "core/pages/ChooserLayout.h"
 #include "core/pages/InfoBoxLayout.h"
 #include "core/pages/MainWindowLayout.h"
@@ -86,6 +88,13 @@ std::vector<Picture> AllPictures() {
        {skin_files::kListIconUp, skin_files::kListIconDown, skin_files::kListIconDelay}) {
     pictures.push_back({std::string(icons.normal), sized(skin_files::kListIconSize)});
     pictures.push_back({std::string(icons.selected), sized(skin_files::kListIconSize)});
+  }
+  const QSize buttonPage(button_page::kWidth, button_page::kHeight);
+  for (const skin_files::PageLooks& looks :
+       {skin_files::kButtonPageChinese, skin_files::kButtonPageOther}) {
+    for (std::string_view file : {looks.normal, looks.over, looks.down}) {
+      pictures.push_back({std::string(file), buttonPage});
+    }
   }
   return pictures;
 }
@@ -193,6 +202,56 @@ std::vector<LookCase> PlainButtonCases() {
   return cases;
 }
 
+// Every control of the button page changes with the look, in both layouts:
+// the glyphs of boxes and radios, plus and minus, the markers and the tabs.
+std::vector<LookCase> ButtonPageCases() {
+  using namespace button_page;
+  std::vector<LookCase> cases;
+  for (const bool chinese : {true, false}) {
+    const WheelControls& wheel = chinese ? kWheelChinese : kWheelOther;
+    std::vector<Rect> rects{kPrecisionBox, wheel.linesRadio, wheel.screenRadio, wheel.plus,
+                            wheel.minus};
+    for (const Rect& r : kDpiBoxes) {
+      rects.push_back(r);
+    }
+    for (const Rect& r : kReportRateRadios) {
+      rects.push_back(r);
+    }
+    for (const Rect& r : kMarkers) {
+      rects.push_back(r);
+    }
+    const auto inside = [rects](Point p) {
+      return std::any_of(rects.begin(), rects.end(),
+                         [p](const Rect& r) { return r.Contains(p); }) ||
+             std::any_of(kTabs.begin(), kTabs.end(), [p](const Quad& q) { return q.Contains(p); });
+    };
+    // Markers take no pointer, so they have no hover look: the first rects'
+    // samples are those of the hover look.
+    const std::size_t hovered = rects.size() - kMarkers.size();
+    std::vector<Point> samples;
+    for (const Rect& r : rects) {
+      // The glyph at the left of a box or radio, the middle of anything else.
+      const bool glyph = r.Width() > 30;
+      samples.push_back(glyph ? Point{r.left + 5, (r.top + r.bottom) / 2}
+                              : Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    }
+    for (const Quad& tab : kTabs) {
+      const Rect b = tab.Bounds();
+      samples.push_back({(b.left + b.right) / 2, (b.top + b.bottom) / 2});
+    }
+    const skin_files::PageLooks& looks =
+        chinese ? skin_files::kButtonPageChinese : skin_files::kButtonPageOther;
+    std::vector<Point> hoverSamples(samples.begin(),
+                                    samples.begin() + static_cast<std::ptrdiff_t>(hovered));
+    for (std::size_t tab = 0; tab < kTabs.size(); ++tab) {
+      hoverSamples.push_back(samples[samples.size() - kTabs.size() + tab]);
+    }
+    cases.push_back({looks.normal, looks.over, inside, hoverSamples});
+    cases.push_back({looks.normal, looks.down, inside, samples});
+  }
+  return cases;
+}
+
 void ExpectLookDiffersOnlyInsideItsControls(const LookCase& c) {
   const QImage firstBackground = Load(c.background, 1);
   ASSERT_FALSE(firstBackground.isNull()) << c.background;
@@ -233,6 +292,12 @@ void ExpectLookDiffersOnlyInsideItsControls(const LookCase& c) {
 
 TEST(SkinFilesTest, RegionLooksChangeTheSlantedButtonsAndNothingElse) {
   for (const LookCase& c : RegionCases()) {
+    ExpectLookDiffersOnlyInsideItsControls(c);
+  }
+}
+
+TEST(SkinFilesTest, ButtonPageLooksChangeItsControlsAndNothingElse) {
+  for (const LookCase& c : ButtonPageCases()) {
     ExpectLookDiffersOnlyInsideItsControls(c);
   }
 }
