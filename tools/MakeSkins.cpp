@@ -28,6 +28,9 @@ int main(int argc, char** argv) {
   n63k::skins::WriteIcons(writer);
   n63k::skins::WriteLightingSkins(writer);
   n63k::skins::WriteStatsSkins(writer);
+  n63k::skins::WriteChooserSkins(writer);
+  n63k::skins::WriteScrollBarSkin(writer);
+  n63k::skins::WriteListIcons(writer);
   n63k::skins::WriteButtonPageSkins(writer);
   n63k::skins::WriteSupportSkins(writer);
 

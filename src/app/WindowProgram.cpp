@@ -18,6 +18,7 @@
 #include "platform/SessionEnd.h"
 #include "platform/X11PointerTravel.h"
 #include "platform/XkbKeyCharacters.h"
+#include "ui/chooser/ChooserWindow.h"
 #include "ui/pages/ButtonPageView.h"
 #include "ui/pages/LightingPageView.h"
 #include "ui/pages/StatsPageView.h"
@@ -265,8 +266,28 @@ void WindowProgram::BuildPages() {
   buttonPage_ = std::make_unique<ButtonPageModel>(state_.profileFiles().Current(), *captions_,
                                                   state_.localisation(), timers_, *buttonPointer_,
                                                   [this](int hint) { model_->ShowHint(hint); });
-  new ui::ButtonPageView(*buttonPage_, state_.folders().program, buttonPanel);
+  auto* buttonView = new ui::ButtonPageView(*buttonPage_, state_.folders().program, buttonPanel);
+  QObject::connect(buttonView, &ui::ButtonPageView::chooserRequested, buttonView,
+                   [this](int slot) { OpenChooser(slot); });
   pages_.SetButtonPage(buttonPage_.get());
+}
+
+void WindowProgram::OpenChooser(int slot) {
+  ui::ChooserContext context{state_.profileFiles().Current(),
+                             *captions_,
+                             state_.localisation(),
+                             state_.macroTable(),
+                             *keyCharacters_,
+                             input_->hooks(),
+                             messages_,
+                             state_.folders().program};
+  ui::ChooserWindow chooser(context, slot, window_.get());
+  // The page assigns the choice itself and then shows the tab's look.
+  if (const std::optional<ChooserResult> result = chooser.Choose()) {
+    buttonPage_->ChooserAccepted(*result);
+  } else {
+    buttonPage_->ChooserCancelled();
+  }
 }
 
 void WindowProgram::OpenLanguageMenu() {

@@ -92,6 +92,8 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   void BuildPages();
   void WatchListWritten();
   void ShowInputNotice(const std::string& text);
+  // The function chooser for a slot, modal over the window.
+  void OpenChooser(int slot);
   void OpenLanguageMenu();
   void ShutDown();
 

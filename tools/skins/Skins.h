@@ -14,6 +14,9 @@ void WriteLanguageMenuPanel(SkinWriter& writer);
 void WriteIcons(SkinWriter& writer);
 void WriteLightingSkins(SkinWriter& writer);
 void WriteStatsSkins(SkinWriter& writer);
+void WriteChooserSkins(SkinWriter& writer);
+void WriteScrollBarSkin(SkinWriter& writer);
+void WriteListIcons(SkinWriter& writer);
 void WriteButtonPageSkins(SkinWriter& writer);
 void WriteSupportSkins(SkinWriter& writer);
 

@@ -106,6 +106,36 @@ inline constexpr std::string_view kIconFolder = "skins/Icons";
 inline constexpr std::string_view kMenuConfig = "skins/Icons/Config.png";
 inline constexpr std::string_view kMenuExit = "skins/Icons/Exit.png";
 
+// The function chooser's window and its four pages: background, hover and
+// pressed looks, each the window's or the page's size.
+inline constexpr BoxLooks kChooser{"skins/setting/Setting_Normal.bmp",
+                                   "skins/setting/Setting_Over.bmp",
+                                   "skins/setting/Setting_Down.bmp"};
+inline constexpr BoxLooks kChooserCombination{
+    "skins/combo/Combo_Normal.bmp", "skins/combo/Combo_Over.bmp", "skins/combo/Combo_Down.bmp"};
+inline constexpr BoxLooks kChooserMacro{"skins/macro/Macro_Normal.bmp",
+                                        "skins/macro/Macro_Over.bmp", "skins/macro/Macro_Down.bmp"};
+inline constexpr BoxLooks kChooserBasic{"skins/base/Base_Normal.bmp", "skins/base/Base_Over.bmp",
+                                        "skins/base/Base_Down.bmp"};
+inline constexpr BoxLooks kChooserAdvanced{"skins/advanced/Advanced_Normal.bmp",
+                                           "skins/advanced/Advanced_Over.bmp",
+                                           "skins/advanced/Advanced_Down.bmp"};
+
+// The lists' scroll bars: nine columns of cells (arrows, thumb and track of
+// the vertical bar, the same of the horizontal one, the corner) in three rows
+// (normal, hover, pressed).
+inline constexpr std::string_view kScrollBar = "skins/ScrollBar.bmp";
+
+// The icons of a list's key-up, key-down and delay items, unselected and
+// selected.
+struct ListIcons {
+  std::string_view normal;
+  std::string_view selected;
+};
+inline constexpr ListIcons kListIconUp{"skins/up_normal.png", "skins/up_select.png"};
+inline constexpr ListIcons kListIconDown{"skins/down_normal.png", "skins/down_select.png"};
+inline constexpr ListIcons kListIconDelay{"skins/delay_normal.png", "skins/delay_select.png"};
+
 }  // namespace skin_files
 
 }  // namespace n63k

@@ -23,6 +23,8 @@ inline constexpr PictureSize kLanguageMenuPanelSize{65, 65};
 inline constexpr int kLanguageMenuPanelCorner = 32;
 inline constexpr PictureSize kSliderThumbSize{11, 12};
 inline constexpr PictureSize kMenuIconSize{16, 16};
+inline constexpr PictureSize kListIconSize{16, 16};
+inline constexpr PictureSize kScrollBarSize{163, 54};
 // The program's icon comes square at each of these sizes.
 inline constexpr std::array<int, 7> kIconSizes{16, 22, 32, 48, 64, 128, 256};
 

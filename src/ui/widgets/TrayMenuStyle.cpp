@@ -1,9 +1,11 @@
 #include "ui/widgets/TrayMenuStyle.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
 
 #include "ui/widgets/SkinStyle.h"
 
@@ -19,16 +21,31 @@ constexpr int kTextLeft = 33;
 // pixels right of the icon column.
 constexpr int kTextPixels = 12;
 
+// Room right of a widened item's text.
+constexpr int kTextMargin = 10;
+
+QFont ItemFont() {
+  QFont font = DialogFont(kTextPixels);
+  font.setWeight(QFont::Medium);
+  return font;
+}
+
 }  // namespace
 
-TrayMenuStyle::TrayMenuStyle() : QProxyStyle() {}
+TrayMenuStyle::TrayMenuStyle(bool widenToText) : QProxyStyle(), widenToText_(widenToText) {}
 
 QSize TrayMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                       const QSize& size, const QWidget* widget) const {
   if (type == CT_MenuItem) {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
     if (item != nullptr && item->menuItemType != QStyleOptionMenuItem::Separator) {
-      return {kItemWidth, kItemHeight};
+      int width = kItemWidth;
+      if (widenToText_) {
+        const QString text = item->text.section(QLatin1Char('\t'), 0, 0);
+        width = std::max(
+            width, kTextLeft + QFontMetrics(ItemFont()).horizontalAdvance(text) + kTextMargin);
+      }
+      return {width, kItemHeight};
     }
   }
   return QProxyStyle::sizeFromContents(type, option, size, widget);
@@ -91,9 +108,7 @@ void TrayMenuStyle::drawControl(ControlElement element, const QStyleOption* opti
       tick.state |= State_On;
       QProxyStyle::drawPrimitive(PE_IndicatorMenuCheckMark, &tick, painter, widget);
     }
-    QFont font = DialogFont(kTextPixels);
-    font.setWeight(QFont::Medium);
-    painter->setFont(font);
+    painter->setFont(ItemFont());
     painter->setPen(selected ? QColor::fromRgb(kSelectedText) : QColor(Qt::black));
     const QRect textArea(r.left() + kTextLeft, r.top(), r.width() - kTextLeft, r.height());
     const QString text = item->text.section(QLatin1Char('\t'), 0, 0);
@@ -108,6 +123,15 @@ void ApplyTrayMenuLook(QMenu& menu) {
   // widget does not own its style, so the application does.
   static TrayMenuStyle* const style = [] {
     auto* created = new TrayMenuStyle;
+    created->setParent(qApp);
+    return created;
+  }();
+  menu.setStyle(style);
+}
+
+void ApplyPopupMenuLook(QMenu& menu) {
+  static TrayMenuStyle* const style = [] {
+    auto* created = new TrayMenuStyle(true);
     created->setParent(qApp);
     return created;
   }();

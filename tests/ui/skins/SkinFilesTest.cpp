@@ -12,6 +12,7 @@
 
 #include "core/i18n/Languages.h"
 #include "core/pages/ButtonPageLayout.h"
+#include "core/pages/ChooserLayout.h"
 #include "core/pages/InfoBoxLayout.h"
 #include "core/pages/LightingLayout.h"
 #include "core/pages/LightingSettings.h"
@@ -75,6 +76,23 @@ std::vector<Picture> AllPictures() {
   }
   pictures.push_back({std::string(skin_files::kMenuConfig), sized(skin_files::kMenuIconSize)});
   pictures.push_back({std::string(skin_files::kMenuExit), sized(skin_files::kMenuIconSize)});
+  const QSize chooserWindow(chooser::kWidth, chooser::kHeight);
+  const QSize chooserPage(chooser::kPage.Width(), chooser::kPage.Height());
+  for (const auto& [looks, size] : {std::pair{skin_files::kChooser, chooserWindow},
+                                    std::pair{skin_files::kChooserCombination, chooserPage},
+                                    std::pair{skin_files::kChooserMacro, chooserPage},
+                                    std::pair{skin_files::kChooserBasic, chooserPage},
+                                    std::pair{skin_files::kChooserAdvanced, chooserPage}}) {
+    for (std::string_view file : {looks.normal, looks.hover, looks.pressed}) {
+      pictures.push_back({std::string(file), size});
+    }
+  }
+  pictures.push_back({std::string(skin_files::kScrollBar), sized(skin_files::kScrollBarSize)});
+  for (const skin_files::ListIcons& icons :
+       {skin_files::kListIconUp, skin_files::kListIconDown, skin_files::kListIconDelay}) {
+    pictures.push_back({std::string(icons.normal), sized(skin_files::kListIconSize)});
+    pictures.push_back({std::string(icons.selected), sized(skin_files::kListIconSize)});
+  }
   const QSize buttonPage(button_page::kWidth, button_page::kHeight);
   for (const skin_files::PageLooks& looks :
        {skin_files::kButtonPageChinese, skin_files::kButtonPageOther}) {
@@ -177,7 +195,15 @@ std::vector<LookCase> PlainButtonCases() {
                                main_window::kLanguageButton};
   const std::vector<Rect> ok{info_box::kOkAlone, info_box::kClose};
   const std::vector<Rect> cancel{info_box::kOkWithCancel, info_box::kCancel, info_box::kClose};
-  return {
+  std::vector<Rect> chooserWindow{chooser::kClose, chooser::kDisableBox, chooser::kDefault,
+                                  chooser::kOk};
+  chooserWindow.insert(chooserWindow.end(), chooser::kTabs.begin(), chooser::kTabs.end());
+  const std::vector<Rect> modifiers(chooser::kModifierBoxes.begin(), chooser::kModifierBoxes.end());
+  std::vector<Rect> actions;
+  for (const chooser::ActionRow& row : chooser::kActionRows) {
+    actions.insert(actions.end(), {row.radio, row.path, row.browse});
+  }
+  std::vector<LookCase> cases = {
       {skin_files::kMainNormal, skin_files::kMainOver, insideAny(main), centres(main)},
       {skin_files::kMainNormal, skin_files::kMainDown, insideAny(main), centres(main)},
       {skin_files::kInfoBoxOk.normal, skin_files::kInfoBoxOk.hover, insideAny(ok), centres(ok)},
@@ -187,6 +213,13 @@ std::vector<LookCase> PlainButtonCases() {
       {skin_files::kInfoBoxCancel.normal, skin_files::kInfoBoxCancel.pressed, insideAny(cancel),
        centres(cancel)},
   };
+  for (const auto& [looks, controls] : {std::pair{skin_files::kChooser, chooserWindow},
+                                        std::pair{skin_files::kChooserCombination, modifiers},
+                                        std::pair{skin_files::kChooserAdvanced, actions}}) {
+    cases.push_back({looks.normal, looks.hover, insideAny(controls), centres(controls)});
+    cases.push_back({looks.normal, looks.pressed, insideAny(controls), centres(controls)});
+  }
+  return cases;
 }
 
 // Every control of the button page changes with the look, in both layouts:
