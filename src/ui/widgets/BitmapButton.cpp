@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kTextPixels = 14;
 constexpr int kLargeTextPixels = 20;
+constexpr int kSmallestTextPixels = 10;
 
 QRect ToQRect(const Rect& r) {
   return {r.left, r.top, r.Width(), r.Height()};
@@ -139,12 +140,19 @@ void BitmapButton::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, picture);
   }
   if (!text().isEmpty()) {
-    painter.setFont(DialogFont(largeText_ ? kLargeTextPixels : kTextPixels));
     painter.setPen(TextColourFor(look));
     QRect area =
         textRect_ ? ToQRect(*textRect_).adjusted(5, 0, -5, 0) : rect().adjusted(8, 0, -5, 0);
     if (look == ButtonLook::kPressed) {
       area.translate(1, 1);
+    }
+    // A caption longer than its button is set smaller, down to a size still
+    // easy to read, before it is cut.
+    int pixels = largeText_ ? kLargeTextPixels : kTextPixels;
+    painter.setFont(DialogFont(pixels));
+    while (pixels > kSmallestTextPixels &&
+           painter.fontMetrics().horizontalAdvance(text()) > area.width()) {
+      painter.setFont(DialogFont(--pixels));
     }
     const QString shown = painter.fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
     painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, shown);
