@@ -147,23 +147,37 @@ Point ApplyCentre() {
   return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
 }
 
-TEST(WindowProgram, AppliesWithRealClicksAndASecondCopyShowsTheFirstAndEnds) {
-  XvfbServer server("1280x800x24");
-  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
-  XWindowDriver x(server.display());
-  ASSERT_TRUE(x.connected());
+// Each test runs the program on a display of its own.
+class WindowProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+    ASSERT_TRUE(x.connected());
+  }
+
+  // The main window once it shows, within 20 s.
+  std::optional<XWindowDriver::Found> ShownWindow() {
+    std::optional<XWindowDriver::Found> window;
+    WaitFor(
+        [&] {
+          window = x.FindWindow(kTitle);
+          return window && window->viewable;
+        },
+        std::chrono::seconds(20));
+    return window && window->viewable ? window : std::nullopt;
+  }
+
+  XvfbServer server{"1280x800x24"};
+  XWindowDriver x{server.display()};
+};
+
+TEST_F(WindowProgramTest, AppliesWithRealClicksAndASecondCopyShowsTheFirstAndEnds) {
   TempDir home;
 
   WindowProgram first(server.display(), home);
   ASSERT_TRUE(first.started());
-  std::optional<XWindowDriver::Found> window;
-  ASSERT_TRUE(WaitFor(
-      [&] {
-        window = x.FindWindow(kTitle);
-        return window && window->viewable;
-      },
-      std::chrono::seconds(20)))
-      << "the main window did not show";
+  const std::optional<XWindowDriver::Found> window = ShownWindow();
+  ASSERT_TRUE(window) << "the main window did not show";
   EXPECT_EQ(window->width, main_window::kWidth);
   EXPECT_EQ(window->height, main_window::kHeight);
   EXPECT_EQ(x.WindowClass(window->window), "N63KDriver/N63KDriver");
@@ -215,21 +229,12 @@ TEST(WindowProgram, AppliesWithRealClicksAndASecondCopyShowsTheFirstAndEnds) {
   EXPECT_EQ(first.EndsWithin(std::chrono::seconds(20)), 0);
 }
 
-TEST(WindowProgram, TakesWhatTheToolSavesAndAppliesIt) {
-  XvfbServer server("1280x800x24");
-  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
-  XWindowDriver x(server.display());
-  ASSERT_TRUE(x.connected());
+TEST_F(WindowProgramTest, TakesWhatTheToolSavesAndAppliesIt) {
   TempDir home;
   WindowProgram program(server.display(), home);
   ASSERT_TRUE(program.started());
-  std::optional<XWindowDriver::Found> window;
-  ASSERT_TRUE(WaitFor(
-      [&] {
-        window = x.FindWindow(kTitle);
-        return window && window->viewable;
-      },
-      std::chrono::seconds(20)));
+  const std::optional<XWindowDriver::Found> window = ShownWindow();
+  ASSERT_TRUE(window) << "the main window did not show";
 
   const std::filesystem::path data = home / "data/KORVU/N63K";
   const CliRun set = RunBuiltTool("--data '" + data.string() + "' set rate 250");
@@ -251,11 +256,7 @@ TEST(WindowProgram, TakesWhatTheToolSavesAndAppliesIt) {
   EXPECT_EQ(program.EndsWithin(std::chrono::seconds(20)), 0);
 }
 
-TEST(WindowProgram, OnAnX11SessionAPcActionButtonRunsItsProgramAndReachesNoWindow) {
-  XvfbServer server("1280x800x24");
-  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
-  XWindowDriver x(server.display());
-  ASSERT_TRUE(x.connected());
+TEST_F(WindowProgramTest, OnAnX11SessionAPcActionButtonRunsItsProgramAndReachesNoWindow) {
   TempDir home;
   const std::filesystem::path program = home / "My Tools/note call";
   std::filesystem::create_directories(program.parent_path());
@@ -268,12 +269,7 @@ TEST(WindowProgram, OnAnX11SessionAPcActionButtonRunsItsProgramAndReachesNoWindo
 
   WindowProgram running(server.display(), home, {"XDG_SESSION_TYPE=x11"});
   ASSERT_TRUE(running.started());
-  ASSERT_TRUE(WaitFor(
-      [&] {
-        const auto window = x.FindWindow(kTitle);
-        return window && window->viewable;
-      },
-      std::chrono::seconds(20)));
+  ASSERT_TRUE(ShownWindow()) << "the main window did not show";
   // The back button of a profile that was current at start, not yet written
   // in this run.
   XClickWindow clicks(server.display());
@@ -292,23 +288,14 @@ TEST(WindowProgram, OnAnX11SessionAPcActionButtonRunsItsProgramAndReachesNoWindo
 
 // A check that waits for a server which never answers does not hold up the
 // end of the program.
-TEST(WindowProgram, EndsAtOnceWhileTheUpdateCheckWaitsForTheServer) {
+TEST_F(WindowProgramTest, EndsAtOnceWhileTheUpdateCheckWaitsForTheServer) {
   LocalHttpServer updates;
   updates.Set("/software/n63K/update.xml", {200, "<u/>", 600000});
-  XvfbServer server("1280x800x24");
-  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
-  XWindowDriver x(server.display());
-  ASSERT_TRUE(x.connected());
   TempDir home;
   WindowProgram program(server.display(), home, {}, updates.Url("/software/n63K/update.xml"));
   ASSERT_TRUE(program.started());
-  std::optional<XWindowDriver::Found> window;
-  ASSERT_TRUE(WaitFor(
-      [&] {
-        window = x.FindWindow(kTitle);
-        return window && window->viewable;
-      },
-      std::chrono::seconds(20)));
+  const std::optional<XWindowDriver::Found> window = ShownWindow();
+  ASSERT_TRUE(window) << "the main window did not show";
 
   const Rect tab = main_window::kRegionControls[4].shape.Bounds();
   x.Click(window->x + (tab.left + tab.right) / 2, window->y + (tab.top + tab.bottom) / 2);
@@ -327,21 +314,12 @@ TEST(WindowProgram, EndsAtOnceWhileTheUpdateCheckWaitsForTheServer) {
 
 // The button page's controls, clicked through the window system, change
 // what Apply writes and saves.
-TEST(WindowProgram, ButtonPageClicksReachTheSavedProfile) {
-  XvfbServer server("1280x800x24");
-  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
-  XWindowDriver x(server.display());
-  ASSERT_TRUE(x.connected());
+TEST_F(WindowProgramTest, ButtonPageClicksReachTheSavedProfile) {
   TempDir home;
   WindowProgram program(server.display(), home);
   ASSERT_TRUE(program.started());
-  std::optional<XWindowDriver::Found> window;
-  ASSERT_TRUE(WaitFor(
-      [&] {
-        window = x.FindWindow(kTitle);
-        return window && window->viewable;
-      },
-      std::chrono::seconds(20)));
+  const std::optional<XWindowDriver::Found> window = ShownWindow();
+  ASSERT_TRUE(window) << "the main window did not show";
 
   const auto clickOnPage = [&](const Rect& control) {
     x.Click(window->x + main_window::kPages.left + (control.left + control.right) / 2,
@@ -373,24 +351,14 @@ TEST(WindowProgram, ButtonPageClicksReachTheSavedProfile) {
   EXPECT_EQ(program.EndsWithin(std::chrono::seconds(20)), 0);
 }
 
-TEST(WindowProgram, CountsClicksWheelNotchesAndTravelAndSavesThemWhenTheSessionEnds) {
-  XvfbServer server("1280x800x24");
-  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
-  XWindowDriver x(server.display());
-  ASSERT_TRUE(x.connected());
+TEST_F(WindowProgramTest, CountsClicksWheelNotchesAndTravelAndSavesThemWhenTheSessionEnds) {
   TempDir home;
   // Where the pointer is when the program starts is where counting starts.
   x.MoveTo(100, 100);
 
   WindowProgram program(server.display(), home, {"XDG_SESSION_TYPE=x11"});
   ASSERT_TRUE(program.started());
-  ASSERT_TRUE(WaitFor(
-      [&] {
-        const auto window = x.FindWindow(kTitle);
-        return window && window->viewable;
-      },
-      std::chrono::seconds(20)))
-      << "the main window did not show";
+  ASSERT_TRUE(ShownWindow()) << "the main window did not show";
   // Right, down, and back to the start, where the clicks below are made
   // beside the main window: however the samples fall, the travel is the sum
   // of the moves along each axis, 2 x (200 + 300).
