@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/AbsentPages.h"
+#include "app/PageSet.h"
 #include "app/DataFolderWatch.h"
 #include "app/GlobalInput.h"
 #include "app/SupportPageParts.h"
@@ -125,7 +125,7 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   std::unique_ptr<WorkerWrites> writes_;
   std::unique_ptr<KeyCharacters> keyCharacters_;
   std::unique_ptr<FunctionAssignment> captions_;
-  AbsentPages pages_;
+  PageSet pages_;
   // The page models outlive the window, whose views draw them.
   std::unique_ptr<LightingPage> lighting_;
   std::unique_ptr<StatsPage> stats_;

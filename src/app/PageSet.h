@@ -10,10 +10,9 @@
 
 namespace n63k::app {
 
-// The pages' side of the main window's calls while the window has no pages:
-// the button, lighting, macro, statistics and support pages each take over
-// their calls when they are added.
-class AbsentPages final : public PageHooks {
+// The pages' side of the main window's calls: each call reaches the pages
+// that the window has built.
+class PageSet final : public PageHooks {
  public:
   void SetButtonPage(ButtonPageModel* buttons) { buttons_ = buttons; }
   void SetSupportPage(SupportPageModel* support) { support_ = support; }
