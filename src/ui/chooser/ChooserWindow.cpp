@@ -11,6 +11,7 @@
 #include "ui/chooser/CombinationPage.h"
 #include "ui/chooser/MacroPage.h"
 #include "ui/widgets/BitmapButton.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/SkinStyle.h"
 
@@ -124,11 +125,11 @@ void ChooserWindow::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, background_);
   }
   painter.setFont(DialogFont(chooser::kTextPixels));
-  const auto draw = [&painter](const Rect& rect, Qt::AlignmentFlag align, const std::string& text) {
+  const auto draw = [&painter, this](const Rect& rect, Qt::AlignmentFlag align,
+                                     const std::string& text) {
     const QRect area = ToQRect(rect);
-    painter.drawText(
-        area, static_cast<int>(align) | Qt::AlignVCenter | Qt::TextSingleLine,
-        painter.fontMetrics().elidedText(FromUtf8(text), Qt::ElideRight, area.width()));
+    painter.drawText(area, static_cast<int>(align) | Qt::AlignVCenter | Qt::TextSingleLine,
+                     FitCaption(painter, this, CaptionKind::kLabel, FromUtf8(text), area.size()));
   };
   painter.setPen(FromRgb(chooser::kTitleText));
   draw(chooser::kTitle, Qt::AlignHCenter, model_->Title());

@@ -6,6 +6,7 @@
 
 #include "core/pages/ListItems.h"
 #include "core/pages/SkinPictures.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/SkinStyle.h"
 
@@ -52,7 +53,7 @@ class SkinListDelegate final : public QStyledItemDelegate {
     const QRect textArea = option.rect.adjusted(left, 0, 0, 0);
     const QString text = index.data(Qt::DisplayRole).toString();
     painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      painter->fontMetrics().elidedText(text, Qt::ElideRight, textArea.width()));
+                      FitCaption(*painter, &list_, CaptionKind::kListEntry, text, textArea.size()));
     painter->restore();
   }
 
