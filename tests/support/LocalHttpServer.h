@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
-#include <utility>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace n63k::test {
 
