@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/PageSet.h"
 #include "app/DataFolderWatch.h"
 #include "app/GlobalInput.h"
+#include "app/PageSet.h"
 #include "app/SupportPageParts.h"
 #include "app/SyncBridge.h"
 #include "core/app/MouseConnection.h"
