@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kTextPixels = 14;
 constexpr int kLargeTextPixels = 20;
-constexpr int kSmallestTextPixels = 10;
 
 QRect ToQRect(const Rect& r) {
   return {r.left, r.top, r.Width(), r.Height()};

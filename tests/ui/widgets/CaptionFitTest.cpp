@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/pages/MainWindowLayout.h"
+#include "support/CaseName.h"
 #include "ui/widgets/BitmapButton.h"
 #include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/RegionButton.h"
@@ -93,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                   auto* list = new SkinListBox({}, &p);
                   list->resize(80, 100);
                   list->AddItem(0, kLong, 0, false);
-                  return list->viewport();
+                  return list;
                 },
                 true, CaptionKind::kListEntry, true, 0},
         // A tab's caption is drawn whole, past the slanted shape.
@@ -112,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                   return label;
                 },
                 true, CaptionKind::kLabel, false, 12}),
-    [](const ::testing::TestParamInfo<FitCase>& info) { return std::string(info.param.name); });
+    test::CaseName<FitCase>);
 
 // Without a log nothing is noted, and the caption is still cut to its room.
 TEST(CaptionFitWithoutLogTest, CutsToTheRoom) {
