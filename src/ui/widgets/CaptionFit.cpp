@@ -70,8 +70,7 @@ QString FitCaption(const QPainter& painter, const QWidget* widget, CaptionKind k
                             ? metrics.elidedText(text, Qt::ElideRight, available.width())
                             : text;
   const bool cut = shown != text;
-  if (activeSink != nullptr && !text.isEmpty() &&
-      (cut || neededWidth > available.width())) {
+  if (activeSink != nullptr && !text.isEmpty() && (cut || neededWidth > available.width())) {
     (*activeSink)({kind, widget != nullptr ? widget->window()->windowTitle() : QString(),
                    widget != nullptr ? ControlName(*widget) : QString(), text, neededWidth,
                    available.width(), metrics.height(), available.height(), cut,
