@@ -87,8 +87,6 @@ QString CaptionKindName(CaptionKind kind) {
       return QStringLiteral("list-entry");
     case CaptionKind::kLabel:
       return QStringLiteral("label");
-    case CaptionKind::kLongText:
-      return QStringLiteral("long-text");
   }
   return {};
 }

@@ -10,9 +10,10 @@ class QWidget;
 
 namespace n63k::ui {
 
-// A cut button or list entry hides what the control does; a cut label or long
-// text (a hint line, a message) is read elsewhere too or is meant to be cut.
-enum class CaptionKind { kButton, kListEntry, kLabel, kLongText };
+// A cut button or list entry hides what the control does; a label is read
+// beside what it names. Long texts (the status line, messages) are meant to
+// end in an ellipsis and are not reported.
+enum class CaptionKind { kButton, kListEntry, kLabel };
 
 // A caption that did not fit its control.
 struct CaptionMisfit {
@@ -50,6 +51,7 @@ class CaptionFitLog : private QObject {
 QString FitCaption(const QPainter& painter, const QWidget* widget, CaptionKind kind,
                    const QString& text, const QSize& available, bool elide = true);
 
+// The kind as the report names it: button, list-entry, label.
 QString CaptionKindName(CaptionKind kind);
 
 }  // namespace n63k::ui
