@@ -241,7 +241,7 @@ void MacroPageModel::RenameMacro(int index, const std::string& name) {
     // copy further on is not a macro of its own.
     break;
   }
-  Notify(MacroPagePart::kMacroList);
+  // The list shows the new name already: its editor put it there.
 }
 
 void MacroPageModel::ToggleRecording() {
