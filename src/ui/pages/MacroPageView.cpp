@@ -22,6 +22,7 @@ namespace {
 
 constexpr int kFieldPixels = 13;
 constexpr int kCaptionPixels = 12;
+constexpr int kMarkRoom = 20;
 
 QRect ToQRect(const Rect& r) {
   return {r.left, r.top, r.Width(), r.Height()};
@@ -239,6 +240,11 @@ void MacroPageView::ShowLanguage() {
     const Rect rect = macro_page::RectOf(control, chinese);
     button->setGeometry(ToQRect(rect));
     button->SetPictures(rect, IsPicture(control) ? mousePictures : pictures);
+    // The record button's dot and the boxes' marks sit left of the caption.
+    if (control == Control::kRecord || control == Control::kDelayToggle ||
+        control == Control::kKeyOption || control == Control::kDelayOption) {
+      button->SetTextRect({kMarkRoom, 0, rect.Width(), rect.Height()});
+    }
   }
   for (BitmapEdit* field : {loopField_, keyField_, delayField_}) {
     const Control control = field == loopField_  ? Control::kLoopField
