@@ -275,6 +275,8 @@ TEST_F(WindowProgramTest, OnAnX11SessionAPcActionButtonRunsItsProgramAndReachesN
   // in this run.
   XClickWindow clicks(server.display());
   ASSERT_TRUE(clicks.ready());
+  // The window may show before the program holds its button grabs.
+  ASSERT_TRUE(WaitFor([&] { return clicks.GrabbedElsewhere(8); }, std::chrono::seconds(20)));
   clicks.Click(8);
   clicks.Click(8);
   EXPECT_TRUE(

@@ -2,7 +2,7 @@
 # Builds the Debian package, installs it into a fresh Debian 12 root made with
 # debootstrap, and runs there what a user runs first: n63kctl on the simulated
 # mouse, and the window program on it under Xvfb until its window shows.
-# Slow (about ten minutes) and needs Debian's package servers, so the suite
+# Slow (a few minutes) and needs Debian's package servers, so the suite
 # leaves it out: run it by hand, as root or with sudo.
 # Usage: tests/package/debian_root_test.sh [MIRROR]
 set -euo pipefail

@@ -4,6 +4,16 @@
 #include <X11/extensions/XTest.h>
 
 namespace n63k::test {
+namespace {
+
+bool refused = false;
+
+int NoteRefusal(Display*, XErrorEvent* error) {
+  refused = refused || error->error_code == BadAccess;
+  return 0;
+}
+
+}  // namespace
 
 XClickWindow::XClickWindow(const std::string& display) : display_(XOpenDisplay(display.c_str())) {
   if (display_ == nullptr) {
@@ -37,6 +47,22 @@ void XClickWindow::Click(unsigned int button) {
   XTestFakeButtonEvent(display_, button, True, CurrentTime);
   XTestFakeButtonEvent(display_, button, False, CurrentTime);
   XSync(display_, False);
+}
+
+bool XClickWindow::GrabbedElsewhere(unsigned int button) {
+  const Window root = DefaultRootWindow(display_);
+  refused = false;
+  const XErrorHandler previous = XSetErrorHandler(NoteRefusal);
+  XGrabButton(display_, button, AnyModifier, root, False, ButtonPressMask, GrabModeAsync,
+              GrabModeAsync, None, None);
+  XSync(display_, False);
+  const bool elsewhere = refused;
+  if (!elsewhere) {
+    XUngrabButton(display_, button, AnyModifier, root);
+    XSync(display_, False);
+  }
+  XSetErrorHandler(previous);
+  return elsewhere;
 }
 
 const std::vector<unsigned int>& XClickWindow::Presses() {

@@ -21,6 +21,9 @@ class XClickWindow {
 
   // Press and release of X button `button`, sent through XTest.
   void Click(unsigned int button);
+  // Whether another client holds a passive grab of `button` on the root
+  // window: then a grab of our own is refused.
+  bool GrabbedElsewhere(unsigned int button);
   // The buttons whose presses reached the window so far, in order.
   const std::vector<unsigned int>& Presses();
 

@@ -13,6 +13,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace n63k::test {
 
@@ -21,6 +22,12 @@ namespace n63k::test {
 class LocalHttpServer {
  public:
   struct Answer {
+    // A constructor rather than an aggregate: GCC 12 at -O3 takes the members
+    // of nested aggregate temporaries in a test table for uninitialised.
+    Answer() = default;
+    Answer(int answerStatus, std::string answerBody, int answerDelayMs = 0)
+        : status(answerStatus), body(std::move(answerBody)), delayMs(answerDelayMs) {}
+
     int status = 200;
     std::string body;
     int delayMs = 0;

@@ -157,7 +157,7 @@ void WriteLooks(SkinWriter& writer, const skin_files::BoxLooks& files, QSize siz
        {std::pair{files.normal, Look::Normal}, std::pair{files.hover, Look::Over},
         std::pair{files.pressed, Look::Down}}) {
     writer.Write(file, size, SkinWriter::Surface::Opaque,
-                 [paint, look](QPainter& painter, int) { paint(painter, look); });
+                 [paint, look = look](QPainter& painter, int) { paint(painter, look); });
   }
 }
 
@@ -261,10 +261,12 @@ void WriteListIcons(SkinWriter& writer) {
       {skin_files::kListIconDelay, IconShape::kDelay},
   }};
   for (const auto& [files, shape] : icons) {
-    writer.Write(files.normal, size, SkinWriter::Surface::SeeThrough,
-                 [shape](QPainter& painter, int) { PaintListIcon(painter, shape, kGlyph); });
-    writer.Write(files.selected, size, SkinWriter::Surface::SeeThrough,
-                 [shape](QPainter& painter, int) { PaintListIcon(painter, shape, kAccent); });
+    writer.Write(
+        files.normal, size, SkinWriter::Surface::SeeThrough,
+        [shape = shape](QPainter& painter, int) { PaintListIcon(painter, shape, kGlyph); });
+    writer.Write(
+        files.selected, size, SkinWriter::Surface::SeeThrough,
+        [shape = shape](QPainter& painter, int) { PaintListIcon(painter, shape, kAccent); });
   }
 }
 

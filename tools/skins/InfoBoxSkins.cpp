@@ -76,8 +76,9 @@ void WriteBox(SkinWriter& writer, const skin_files::BoxLooks& files,
   for (const auto& [file, look] :
        {std::pair{files.normal, Look::Normal}, std::pair{files.hover, Look::Over},
         std::pair{files.pressed, Look::Down}}) {
-    writer.Write(file, kSize, SkinWriter::Surface::Opaque,
-                 [buttons, look](QPainter& painter, int) { PaintBox(painter, buttons, look); });
+    writer.Write(
+        file, kSize, SkinWriter::Surface::Opaque,
+        [buttons, look = look](QPainter& painter, int) { PaintBox(painter, buttons, look); });
   }
 }
 

@@ -169,8 +169,9 @@ void WriteFamily(SkinWriter& writer, const skin_files::LightingLooks& files, boo
   for (const auto& [file, look] :
        {std::pair{files.normal, Look::Normal}, std::pair{files.hover, Look::Over},
         std::pair{files.pressed, Look::Down}, std::pair{files.disabled, Look::Disabled}}) {
-    writer.Write(file, kSize, SkinWriter::Surface::Opaque,
-                 [chinese, look](QPainter& painter, int) { PaintPage(painter, chinese, look); });
+    writer.Write(
+        file, kSize, SkinWriter::Surface::Opaque,
+        [chinese, look = look](QPainter& painter, int) { PaintPage(painter, chinese, look); });
   }
 }
 

@@ -159,7 +159,7 @@ void WriteStatsSkins(SkinWriter& writer) {
                                    std::pair{skin_files::kStatsOver, Look::Over},
                                    std::pair{skin_files::kStatsDown, Look::Down}}) {
     writer.Write(file, kSize, SkinWriter::Surface::Opaque,
-                 [look](QPainter& painter, int) { PaintPage(painter, look); });
+                 [look = look](QPainter& painter, int) { PaintPage(painter, look); });
   }
   for (int level = 0; level < kTrophyCount; ++level) {
     writer.Write(skin_files::TrophyFile(level), kTrophySize, SkinWriter::Surface::Opaque,

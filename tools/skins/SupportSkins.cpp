@@ -45,7 +45,7 @@ void WriteSupportSkins(SkinWriter& writer) {
                                    std::pair{skin_files::kSupportOver, Look::Over},
                                    std::pair{skin_files::kSupportDown, Look::Down}}) {
     writer.Write(file, kSize, SkinWriter::Surface::Opaque,
-                 [look](QPainter& painter, int) { PaintPage(painter, look); });
+                 [look = look](QPainter& painter, int) { PaintPage(painter, look); });
   }
 }
 

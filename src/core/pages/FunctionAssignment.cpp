@@ -19,6 +19,9 @@ template <typename... Ts>
 struct Overloaded : Ts... {
   using Ts::operator()...;
 };
+// Clang before 17 deduces no aggregate's template arguments by itself.
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 bool IsWheel(int slot) {
   return slot == 5 || slot == 6;

@@ -66,11 +66,6 @@ EvdevMouseInput::EvdevMouseInput(InputHooks& hooks, const MouseWatchList& watchL
 
 EvdevMouseInput::~EvdevMouseInput() {
   Stop();
-  for (const int fd : {stopFd_, wakeFd_}) {
-    if (fd >= 0) {
-      ::close(fd);
-    }
-  }
 }
 
 EvdevMouseInput::Reach EvdevMouseInput::Start() {
@@ -98,15 +93,23 @@ EvdevMouseInput::Reach EvdevMouseInput::Start() {
 }
 
 void EvdevMouseInput::Stop() {
-  if (!reader_.joinable()) {
-    return;
+  if (reader_.joinable()) {
+    Signal(stopFd_);
+    reader_.join();
   }
-  Signal(stopFd_);
-  reader_.join();
   for (const std::unique_ptr<Node>& node : nodes_) {
     CloseNode(*node);
   }
   nodes_.clear();
+  // The mouse comes back after an unplug: Start then scans and reads again.
+  for (int* fd : {&stopFd_, &wakeFd_}) {
+    if (*fd >= 0) {
+      ::close(*fd);
+      *fd = -1;
+    }
+  }
+  started_ = false;
+  reach_ = Reach::kNoEventNode;
 }
 
 void EvdevMouseInput::WatchListChanged() {

@@ -138,28 +138,15 @@ void ChooserWindow::paintEvent(QPaintEvent*) {
 }
 
 void ChooserWindow::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) {
-    return;
-  }
-  // Grabbing the background moves the window, as a caption would.
-  QWindow* window = windowHandle();
-  if (window != nullptr && window->startSystemMove()) {
-    return;
-  }
-  dragging_ = true;
-  dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+  drag_.Press(*event);
 }
 
 void ChooserWindow::mouseMoveEvent(QMouseEvent* event) {
-  if (dragging_ && (event->buttons() & Qt::LeftButton) != 0) {
-    move(event->globalPosition().toPoint() - dragOffset_);
-  }
+  drag_.Move(*event);
 }
 
 void ChooserWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) {
-    dragging_ = false;
-  }
+  drag_.Release(*event);
 }
 
 void ChooserWindow::keyPressEvent(QKeyEvent* event) {

@@ -15,6 +15,7 @@
 #include "core/pages/FunctionAssignment.h"
 #include "core/store/ProfileRecord.h"
 #include "ui/chooser/AdvancedPage.h"
+#include "ui/widgets/WindowDrag.h"
 
 namespace n63k::ui {
 
@@ -100,8 +101,7 @@ class ChooserWindow final : public QDialog, private ChooserObserver, private Inp
   MacroPage* macro_ = nullptr;
   BasicPage* basic_ = nullptr;
   AdvancedPage* advanced_ = nullptr;
-  bool dragging_ = false;
-  QPoint dragOffset_;
+  WindowDrag drag_{*this};
 };
 
 }  // namespace n63k::ui

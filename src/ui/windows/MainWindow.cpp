@@ -336,21 +336,11 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) {
-    return;
-  }
-  // Grabbing the background moves the window, as a caption would.
-  QWindow* window = windowHandle();
-  if (window != nullptr && window->startSystemMove()) {
-    return;
-  }
-  dragging_ = true;
-  dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+  drag_.Press(*event);
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-  if (dragging_ && (event->buttons() & Qt::LeftButton) != 0) {
-    move(event->globalPosition().toPoint() - dragOffset_);
+  if (drag_.Move(*event)) {
     return;
   }
   const QPoint at = event->position().toPoint();
@@ -358,9 +348,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) {
-    dragging_ = false;
-  }
+  drag_.Release(*event);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QPixmap>
-#include <QPoint>
 #include <QWidget>
 #include <array>
 #include <filesystem>
 
 #include "core/pages/MainWindowModel.h"
+#include "ui/widgets/WindowDrag.h"
 
 class QMenu;
 class QStackedWidget;
@@ -84,8 +84,7 @@ class MainWindow final : public QWidget, public MainWindowObserver {
   QSystemTrayIcon* tray_ = nullptr;
   QMenu* trayMenu_ = nullptr;
   bool exiting_ = false;
-  bool dragging_ = false;
-  QPoint dragOffset_;
+  WindowDrag drag_{*this};
 };
 
 }  // namespace n63k::ui

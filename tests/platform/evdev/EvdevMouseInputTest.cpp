@@ -212,6 +212,19 @@ TEST_F(EvdevMouseInputTest, ReopensAndGrabsAgainANodeThatWentAway) {
   EXPECT_EQ(kernel_.grabs(), (std::vector<std::pair<int, bool>>{{1, true}, {2, true}, {2, false}}));
 }
 
+// The window stops the input when the mouse is unplugged and starts it again
+// when the mouse is back.
+TEST_F(EvdevMouseInputTest, ReadsAgainWhenStartedAfterAStop) {
+  watchList_.Watch(mouse_identity::kLeft);
+  ASSERT_EQ(Start(), Reach::kObserveAndSwallow);
+  input_->Stop();
+  ASSERT_EQ(input_->Start(), Reach::kObserveAndSwallow);
+  EXPECT_EQ(kernel_.opens(), 2);
+  kernel_.Send(kNode, {Key(BTN_LEFT, 1), kSyn});
+  ASSERT_TRUE(Reported(1));
+  EXPECT_EQ(receiver_.identities(), std::vector<std::uint32_t>{mouse_identity::kLeft});
+}
+
 TEST_F(EvdevMouseInputTest, TakesAMousePluggedInLater) {
   kernel_.SetNodes({});
   ASSERT_EQ(Start(), Reach::kNoEventNode);
