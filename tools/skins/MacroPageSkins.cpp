@@ -178,8 +178,9 @@ void WriteMacroPageSkins(SkinWriter& writer) {
     for (const auto& [file, look] :
          {std::pair{looks.normal, Look::Normal}, std::pair{looks.hover, Look::Over},
           std::pair{looks.pressed, Look::Down}}) {
-      writer.Write(file, kSize, SkinWriter::Surface::Opaque,
-                   [chinese, look](QPainter& painter, int) { PaintPage(painter, chinese, look); });
+      writer.Write(
+          file, kSize, SkinWriter::Surface::Opaque,
+          [chinese, look = look](QPainter& painter, int) { PaintPage(painter, chinese, look); });
     }
   }
 }
