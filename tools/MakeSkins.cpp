@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   n63k::skins::WriteListIcons(writer);
   n63k::skins::WriteButtonPageSkins(writer);
   n63k::skins::WriteSupportSkins(writer);
+  n63k::skins::WriteMacroPageSkins(writer);
 
   for (const QString& path : writer.Failures()) {
     std::cerr << "n63k_make_skins: cannot write " << path.toStdString() << '\n';

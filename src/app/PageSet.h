@@ -4,6 +4,7 @@
 
 #include "core/pages/ButtonPageModel.h"
 #include "core/pages/LightingPage.h"
+#include "core/pages/MacroPageModel.h"
 #include "core/pages/PageHooks.h"
 #include "core/pages/StatsPage.h"
 #include "core/pages/SupportPageModel.h"
@@ -16,6 +17,7 @@ class PageSet final : public PageHooks {
  public:
   void SetButtonPage(ButtonPageModel* buttons) { buttons_ = buttons; }
   void SetSupportPage(SupportPageModel* support) { support_ = support; }
+  void SetMacroPage(MacroPageModel* macros) { macros_ = macros; }
 
   void RefreshButtonPage() override {
     if (buttons_ != nullptr) {
@@ -27,9 +29,26 @@ class PageSet final : public PageHooks {
       lighting->Refresh();
     }
   }
-  void CloseGameMenu() override {}
-  void StopRecording() override {}
-  void NormaliseLoopField() override {}
+  void RefreshMacroPage() override {
+    if (macros_ != nullptr) {
+      macros_->RefreshMacros();
+    }
+  }
+  void CloseGameMenu() override {
+    if (macros_ != nullptr) {
+      macros_->CloseGroupMenu();
+    }
+  }
+  void StopRecording() override {
+    if (macros_ != nullptr && macros_->Recording()) {
+      macros_->ToggleRecording();
+    }
+  }
+  void NormaliseLoopField() override {
+    if (macros_ != nullptr) {
+      macros_->NormaliseLoopField();
+    }
+  }
   void ApplyScrollLinesText() override {
     if (buttons_ != nullptr) {
       buttons_->ApplyScrollLinesText();
@@ -38,6 +57,10 @@ class PageSet final : public PageHooks {
   // The window hides or minimises: the input hooks give the keys back to it.
   std::function<void()> stopInputCapture;
   void StopInputCapture() override {
+    // The recording is stored before the keys go back to the window.
+    if (macros_ != nullptr) {
+      macros_->StopInputCapture();
+    }
     if (stopInputCapture) {
       stopInputCapture();
     }
@@ -54,6 +77,9 @@ class PageSet final : public PageHooks {
     }
     if (support_ != nullptr) {
       support_->ReapplyCaptions();
+    }
+    if (macros_ != nullptr) {
+      macros_->ReapplyCaptions();
     }
   }
   void ShowFirmwareVersion(std::uint32_t version) override {
@@ -74,6 +100,7 @@ class PageSet final : public PageHooks {
  private:
   ButtonPageModel* buttons_ = nullptr;
   SupportPageModel* support_ = nullptr;
+  MacroPageModel* macros_ = nullptr;
 };
 
 }  // namespace n63k::app

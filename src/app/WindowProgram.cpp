@@ -12,6 +12,7 @@
 #include "core/base/FolderLock.h"
 #include "core/device/DeviceCommands.h"
 #include "core/device/ProfilePointerSettings.h"
+#include "core/macro/GameGroups.h"
 #include "platform/DesktopPointerSelection.h"
 #include "platform/DeviceEnvironment.h"
 #include "platform/HidapiTransport.h"
@@ -21,6 +22,7 @@
 #include "ui/chooser/ChooserWindow.h"
 #include "ui/pages/ButtonPageView.h"
 #include "ui/pages/LightingPageView.h"
+#include "ui/pages/MacroPageView.h"
 #include "ui/pages/StatsPageView.h"
 #include "ui/pages/WidgetPointer.h"
 #include "ui/windows/LanguageMenuWindow.h"
@@ -182,6 +184,7 @@ void WindowProgram::BuildWindow() {
     }
   });
   BuildLightingPage();
+  BuildMacroPage();
   BuildStatsPage();
   support_ = std::make_unique<SupportPageParts>(
       SupportPageParts::Wiring{
@@ -207,6 +210,30 @@ void WindowProgram::BuildLightingPage() {
                                              [this](int hint) { model_->ShowHint(hint); });
   new ui::LightingPageView(*lighting_, state_.folders().program, window_->PagePanel(2));
   pages_.lighting = lighting_.get();
+}
+
+void WindowProgram::BuildMacroPage() {
+  macroPage_ = std::make_unique<MacroPageModel>(MacroPageSettings{
+      .table = state_.macroTable(),
+      .store = state_.macroStore(),
+      .profiles = state_.profileTable(),
+      .current = state_.profileFiles().Current(),
+      .localisation = state_.localisation(),
+      .messages = messages_,
+      .tell = [this](const Outcome& outcome) { state_.Tell(outcome); },
+      .timers = timers_,
+      .clock = clock_,
+      .hooks = input_->hooks(),
+      .showHint = [this](int hint) { model_->ShowHint(hint); },
+      .holdData =
+          [this](const std::function<void()>& change) {
+            const FolderLock lock(state_.folders().data, clock_);
+            change();
+          },
+  });
+  new ui::MacroPageView(*macroPage_, state_.folders().program, window_->PagePanel(3));
+  pages_.SetMacroPage(macroPage_.get());
+  macroPage_->ListGroup(kCustomGroup);
 }
 
 void WindowProgram::BuildStatsPage() {

@@ -20,6 +20,7 @@
 #include "core/device/TracedDevice.h"
 #include "core/pages/FunctionAssignment.h"
 #include "core/pages/LightingPage.h"
+#include "core/pages/MacroPageModel.h"
 #include "core/pages/MainWindowModel.h"
 #include "core/pages/OutsideChanges.h"
 #include "core/pages/StatsPage.h"
@@ -87,6 +88,7 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
 
   void BuildDevice();
   void BuildLightingPage();
+  void BuildMacroPage();
   void BuildStatsPage();
   void StartCounting();
   void BuildPages();
@@ -129,6 +131,9 @@ class WindowProgram final : private StartUpSteps, private MouseConnectionHost {
   // The page models outlive the window, whose views draw them.
   std::unique_ptr<LightingPage> lighting_;
   std::unique_ptr<StatsPage> stats_;
+  // Its view gives the key target back when the window goes, before the
+  // input hooks do.
+  std::unique_ptr<MacroPageModel> macroPage_;
   std::unique_ptr<X11PointerTravel> x11Travel_;
   std::unique_ptr<PointerSampler> sampler_;
   std::unique_ptr<ui::WidgetPointer> buttonPointer_;

@@ -18,6 +18,7 @@
 
 #include "app/XWindowDriver.h"
 #include "core/pages/ButtonPageLayout.h"
+#include "core/pages/MacroPageLayout.h"
 #include "core/pages/MainWindowLayout.h"
 #include "core/pages/SupportPageLayout.h"
 #include "core/store/ProfileRecord.h"
@@ -394,6 +395,95 @@ TEST_F(WindowProgramTest, CountsClicksWheelNotchesAndTravelAndSavesThemWhenTheSe
                                                 stats[4 * f + 2] << 16 | stats[4 * f + 3] << 24));
   }
   EXPECT_EQ(fields, (std::vector<std::uint32_t>{3, 1, 2, 4, 1, 1000}));
+}
+
+// A macro recorded from the keyboard with its real timing reaches the mouse
+// once a button plays it.
+TEST_F(WindowProgramTest, RecordsAMacroFromTheKeyboardAndWritesItToTheMouse) {
+  TempDir home;
+  WindowProgram program(server.display(), home);
+  ASSERT_TRUE(program.started());
+  const std::optional<XWindowDriver::Found> window = ShownWindow();
+  ASSERT_TRUE(window) << "the main window did not show";
+  const Rect tab = main_window::kRegionControls[2].shape.Bounds();
+  x.Click(window->x + (tab.left + tab.right) / 2, window->y + (tab.top + tab.bottom) / 2);
+  // New macro and the record button sit alike in both layouts.
+  const auto clickOnPage = [&](macro_page::Control control) {
+    const Rect r = macro_page::RectOf(control, false);
+    x.Click(window->x + main_window::kPages.left + (r.left + r.right) / 2,
+            window->y + main_window::kPages.top + (r.top + r.bottom) / 2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  };
+  clickOnPage(macro_page::Control::kNewMacro);
+  clickOnPage(macro_page::Control::kRecord);
+  constexpr unsigned long kKeysymA = 0x61;
+  x.Key(kKeysymA, true);
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));
+  x.Key(kKeysymA, false);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  clickOnPage(macro_page::Control::kRecord);
+
+  // The stored macro: A down, the time it was held, A up.
+  const std::string data = (home / "data/KORVU/N63K").string();
+  std::string identifier;
+  std::string listing;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        listing = RunBuiltTool("--data '" + data + "' macros").out;
+        std::istringstream lines(listing);
+        for (std::string line; std::getline(lines, line);) {
+          if (line.starts_with("21 ")) {
+            identifier = line.substr(3, line.find(' ', 3) - 3);
+          }
+        }
+        return !identifier.empty();
+      },
+      std::chrono::seconds(10)))
+      << listing;
+  EXPECT_NE(listing.find("  down A\n  delay "), std::string::npos) << listing;
+  EXPECT_NE(listing.find(" ms\n  up A\n"), std::string::npos) << listing;
+
+  const CliRun encoded = RunBuiltTool("--data '" + data + "' macros --encode " + identifier);
+  ASSERT_EQ(encoded.status, 0) << encoded.out;
+  // Loop 1, A down with the held time folded in, A up.
+  const std::string head = encoded.out.substr(0, 17);
+  std::string image;
+  for (const char c : head) {
+    if (c != ' ') {
+      image += c;
+    }
+  }
+  ASSERT_EQ(image.substr(0, 4), "0001") << encoded.out;
+  EXPECT_EQ(image.substr(6, 6), "048104") << encoded.out;
+  const int held = (std::stoi(image.substr(4, 2), nullptr, 16) - 1) * 10;
+  EXPECT_GE(held, 100) << encoded.out;
+
+  const CliRun set = RunBuiltTool("--data '" + data + "' set button middle macro:" + identifier);
+  ASSERT_EQ(set.status, 0) << set.out;
+  std::this_thread::sleep_for(std::chrono::seconds(2));
+  // Apply writes from the button page.
+  const Rect buttons = main_window::kRegionControls[0].shape.Bounds();
+  x.Click(window->x + (buttons.left + buttons.right) / 2,
+          window->y + (buttons.top + buttons.bottom) / 2);
+  const auto before =
+      std::filesystem::last_write_time(home / "data/KORVU/N63K/Profile/ConfigInfo.cfg");
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const Point apply = ApplyCentre();
+  x.Click(window->x + apply.x, window->y + apply.y);
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        return std::filesystem::last_write_time(home / "data/KORVU/N63K/Profile/ConfigInfo.cfg") !=
+               before;
+      },
+      std::chrono::seconds(20)));
+  const std::string trace = ReadText(home / "trace");
+  EXPECT_NE(trace.find("OUT "), std::string::npos);
+  const std::vector<std::string> frames = Frames(trace);
+  EXPECT_TRUE(std::ranges::any_of(frames, [&](const std::string& frame) {
+    return frame.starts_with("OUT ") && frame.find(head) != std::string::npos;
+  })) << trace;
+  program.Terminate();
+  EXPECT_EQ(program.EndsWithin(std::chrono::seconds(20)), 0);
 }
 
 }  // namespace

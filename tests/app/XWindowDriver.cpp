@@ -101,4 +101,10 @@ void XWindowDriver::MoveTo(int x, int y) {
   XFlush(display_);
 }
 
+void XWindowDriver::Key(unsigned long keysym, bool press) {
+  XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, keysym), press ? True : False,
+                    CurrentTime);
+  XFlush(display_);
+}
+
 }  // namespace n63k::test

@@ -36,6 +36,9 @@ class XWindowDriver {
   void Click(int x, int y);
   // Moves the pointer to (x, y) on the screen.
   void MoveTo(int x, int y);
+  // Presses or releases the key that types the X keysym, as the keyboard
+  // would.
+  void Key(unsigned long keysym, bool press);
 
  private:
   _XDisplay* display_;

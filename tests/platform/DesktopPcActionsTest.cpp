@@ -26,6 +26,7 @@ class NoPages final : public PageHooks {
  public:
   void RefreshButtonPage() override {}
   void RefreshLightingPage() override {}
+  void RefreshMacroPage() override {}
   void CloseGameMenu() override {}
   void StopRecording() override {}
   void NormaliseLoopField() override {}

@@ -19,5 +19,6 @@ void WriteScrollBarSkin(SkinWriter& writer);
 void WriteListIcons(SkinWriter& writer);
 void WriteButtonPageSkins(SkinWriter& writer);
 void WriteSupportSkins(SkinWriter& writer);
+void WriteMacroPageSkins(SkinWriter& writer);
 
 }  // namespace n63k::skins

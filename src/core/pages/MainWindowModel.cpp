@@ -263,6 +263,9 @@ void MainWindowModel::TakeOutsideChanges(OutsideChanges& outside) {
       outside.TakeMacros();
     }
   });
+  if (found.macros) {
+    pages_.RefreshMacroPage();
+  }
   if (!found.profiles) {
     return;
   }

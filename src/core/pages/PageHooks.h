@@ -16,6 +16,10 @@ class PageHooks {
   // The lighting page shows the current profile again: on selecting page 2,
   // after a profile switch, and when the tray shows the window.
   virtual void RefreshLightingPage() = 0;
+  // The macro page lists its group again, keeping its selection: after the
+  // macro table was taken from the data folder again. It waits while a
+  // recording or an edit of an event runs.
+  virtual void RefreshMacroPage() = 0;
   // The macro page closes its game menu if one is open: on selecting any page
   // but 3, and when the close button hides the window.
   virtual void CloseGameMenu() = 0;

@@ -121,6 +121,14 @@ inline constexpr BoxLooks kChooserAdvanced{"skins/advanced/Advanced_Normal.bmp",
                                            "skins/advanced/Advanced_Over.bmp",
                                            "skins/advanced/Advanced_Down.bmp"};
 
+// The macro page: background, hover and pressed looks, each the page's size,
+// for the Chinese layout and for every other language. The mouse pictures
+// take the pressed look for hover too.
+inline constexpr BoxLooks kMacroPageOther{"skins/Macro_normal.bmp", "skins/Macro_over.bmp",
+                                          "skins/Macro_down.bmp"};
+inline constexpr BoxLooks kMacroPageChinese{"skins/Macro_normal_cn.bmp", "skins/Macro_over_cn.bmp",
+                                            "skins/Macro_down_cn.bmp"};
+
 // The lists' scroll bars: nine columns of cells (arrows, thumb and track of
 // the vertical bar, the same of the horizontal one, the corner) in three rows
 // (normal, hover, pressed).

@@ -30,6 +30,7 @@ class Recorder final : public PageHooks, public ProfileWrites, public MainWindow
  public:
   void RefreshButtonPage() override { log.push_back("RefreshButtonPage"); }
   void RefreshLightingPage() override { log.push_back("RefreshLightingPage"); }
+  void RefreshMacroPage() override { log.push_back("RefreshMacroPage"); }
   void CloseGameMenu() override { log.push_back("CloseGameMenu"); }
   void StopRecording() override { log.push_back("StopRecording"); }
   void NormaliseLoopField() override { log.push_back("NormaliseLoopField"); }

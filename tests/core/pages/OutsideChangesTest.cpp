@@ -23,6 +23,7 @@ class Pages final : public PageHooks, public ProfileWrites {
  public:
   void RefreshButtonPage() override { ++refreshed; }
   void RefreshLightingPage() override {}
+  void RefreshMacroPage() override { ++macrosRelisted; }
   void CloseGameMenu() override {}
   void StopRecording() override {}
   void NormaliseLoopField() override {}
@@ -35,6 +36,7 @@ class Pages final : public PageHooks, public ProfileWrites {
   void FinishWrite() override {}
 
   int refreshed = 0;
+  int macrosRelisted = 0;
 };
 
 // The window and the command-line tool on one data folder, each with its own
@@ -199,8 +201,11 @@ TEST_F(OutsideChangesTest, MacrosStoredOutsideAreTakenOnceNoWriteRuns) {
   model_->PressApply();
   model_->DataFolderChanged();
   EXPECT_EQ(window_->macroTable().FindMacro(0x1234), nullptr);
+  EXPECT_EQ(pages_.macrosRelisted, 0);
   model_->SyncFailed(SyncFailure::kDpi);
   EXPECT_NE(window_->macroTable().FindMacro(0x1234), nullptr);
+  // The macro page lists what was taken.
+  EXPECT_EQ(pages_.macrosRelisted, 1);
 }
 
 TEST_F(OutsideChangesTest, DamagedFilesWrittenOutsideAreNotTaken) {
@@ -211,6 +216,7 @@ TEST_F(OutsideChangesTest, DamagedFilesWrittenOutsideAreNotTaken) {
   EXPECT_EQ(test::TableBytes(window_->macroTable()), before);
   EXPECT_TRUE(windowMessages_.shown.empty());
   EXPECT_EQ(pages_.refreshed, 0);
+  EXPECT_EQ(pages_.macrosRelisted, 0);
 }
 
 }  // namespace

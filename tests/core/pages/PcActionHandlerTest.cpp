@@ -17,6 +17,7 @@ class Recorder final : public PageHooks, public PcActions {
  public:
   void RefreshButtonPage() override {}
   void RefreshLightingPage() override {}
+  void RefreshMacroPage() override {}
   void CloseGameMenu() override {}
   void StopRecording() override {}
   void NormaliseLoopField() override {}

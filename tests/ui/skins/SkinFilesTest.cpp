@@ -16,6 +16,7 @@
 #include "core/pages/InfoBoxLayout.h"
 #include "core/pages/LightingLayout.h"
 #include "core/pages/LightingSettings.h"
+#include "core/pages/MacroPageLayout.h"
 #include "core/pages/MainWindowLayout.h"
 #include "core/pages/ProgressLayout.h"
 #include "core/pages/SkinFiles.h"
@@ -115,6 +116,12 @@ std::vector<Picture> AllPictures() {
   for (int level = 0; level < kTrophyCount; ++level) {
     pictures.push_back({skin_files::TrophyFile(level),
                         QSize(stats_page::kTrophy.Width(), stats_page::kTrophy.Height())});
+  }
+  for (const skin_files::BoxLooks& looks :
+       {skin_files::kMacroPageOther, skin_files::kMacroPageChinese}) {
+    for (std::string_view file : {looks.normal, looks.hover, looks.pressed}) {
+      pictures.push_back({std::string(file), QSize(macro_page::kWidth, macro_page::kHeight)});
+    }
   }
   return pictures;
 }
@@ -310,6 +317,39 @@ std::vector<LookCase> LightingCases() {
   return cases;
 }
 
+// The macro page's buttons, boxes and mouse buttons, in each layout at that
+// layout's places.
+std::vector<LookCase> MacroPageCases() {
+  using macro_page::Control;
+  std::vector<LookCase> cases;
+  for (const bool chinese : {false, true}) {
+    std::vector<Rect> rects;
+    std::vector<Point> samples;
+    for (const Control control :
+         {Control::kGroupButton, Control::kNewMacro, Control::kDeleteMacro, Control::kInsert,
+          Control::kDeleteEvent, Control::kModify, Control::kRecord, Control::kLeftPicture,
+          Control::kMiddlePicture, Control::kRightPicture, Control::kKeyOk, Control::kDelayOk,
+          Control::kDelayToggle, Control::kKeyOption, Control::kDelayOption}) {
+      const Rect r = macro_page::RectOf(control, chinese);
+      rects.push_back(r);
+      // The mark at the left of a box or option, the middle of anything else.
+      const bool mark = control == Control::kDelayToggle || control == Control::kKeyOption ||
+                        control == Control::kDelayOption;
+      samples.push_back(mark ? Point{r.left + 9, (r.top + r.bottom) / 2}
+                             : Point{(r.left + r.right) / 2, r.top + 3});
+    }
+    const auto inside = [rects](Point p) {
+      return std::any_of(rects.begin(), rects.end(), [p](const Rect& r) { return r.Contains(p); });
+    };
+    const skin_files::BoxLooks& looks =
+        chinese ? skin_files::kMacroPageChinese : skin_files::kMacroPageOther;
+    for (std::string_view look : {looks.hover, looks.pressed}) {
+      cases.push_back({looks.normal, look, inside, samples});
+    }
+  }
+  return cases;
+}
+
 void ExpectLookDiffersOnlyInsideItsControls(const LookCase& c) {
   const QImage firstBackground = Load(c.background, 1);
   ASSERT_FALSE(firstBackground.isNull()) << c.background;
@@ -368,6 +408,12 @@ TEST(SkinFilesTest, HoverAndPressedLooksChangeOnlyThePlainButtons) {
 
 TEST(SkinFilesTest, LightingLooksChangeOnlyItsControlsInEachLayout) {
   for (const LookCase& c : LightingCases()) {
+    ExpectLookDiffersOnlyInsideItsControls(c);
+  }
+}
+
+TEST(SkinFilesTest, MacroPageLooksChangeOnlyItsControlsInEachLayout) {
+  for (const LookCase& c : MacroPageCases()) {
     ExpectLookDiffersOnlyInsideItsControls(c);
   }
 }

@@ -21,6 +21,7 @@ class CountingPages final : public PageHooks, public ProfileWrites {
  public:
   void RefreshButtonPage() override {}
   void RefreshLightingPage() override {}
+  void RefreshMacroPage() override {}
   void CloseGameMenu() override { ++gameMenuClosed; }
   void StopRecording() override {}
   void NormaliseLoopField() override {}
