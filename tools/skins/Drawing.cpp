@@ -3,6 +3,8 @@
 #include <QLinearGradient>
 #include <algorithm>
 
+#include "skins/Palette.h"
+
 namespace n63k::skins {
 
 namespace {
@@ -59,6 +61,23 @@ QLinearGradient RaisedGradient(const QRectF& bounds, const QColor& fill) {
 void FillRaisedBox(QPainter& painter, const QRectF& rect, const QColor& fill, const QColor& edge) {
   painter.fillPath(RoundedBox(rect), RaisedGradient(rect, fill));
   painter.strokePath(RoundedBox(rect.adjusted(0.5, 0.5, -0.5, -0.5)), QPen(edge, 1));
+}
+
+void FillButtonBox(QPainter& painter, const QRectF& rect, Look look) {
+  switch (look) {
+    case Look::Normal:
+      FillRaisedBox(painter, rect, kRaised, kEdge);
+      break;
+    case Look::Over:
+      FillRaisedBox(painter, rect, kRaisedOver, kEdgeOver);
+      break;
+    case Look::Down:
+      FillRaisedBox(painter, rect, kAccent, kAccentEdge);
+      break;
+    case Look::Disabled:
+      FillRaisedBox(painter, rect, kRaisedDisabled, kEdgeDisabled);
+      break;
+  }
 }
 
 void FillRaisedQuad(QPainter& painter, const Quad& quad, const QColor& fill, const QColor& edge) {

@@ -28,6 +28,9 @@ QColor Lifted(const QColor& colour, float amount);
 // one-pixel edge inside their outline.
 void FillRaisedBox(QPainter& painter, const QRectF& rect, const QColor& fill, const QColor& edge);
 void FillRaisedQuad(QPainter& painter, const Quad& quad, const QColor& fill, const QColor& edge);
+// A push button in one of its looks: raised, lighter under the pointer, the
+// accent while pressed, dimmed when disabled.
+void FillButtonBox(QPainter& painter, const QRectF& rect, Look look);
 
 // The pen width of the window buttons' glyphs.
 inline constexpr qreal kGlyphPen = 1.6;

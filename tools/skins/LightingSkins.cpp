@@ -57,23 +57,6 @@ bool IsZone(Control control) {
          control == Control::kPresetZone || control == Control::kCustomZone;
 }
 
-void PaintBox(QPainter& painter, const QRectF& rect, Look look) {
-  switch (look) {
-    case Look::Normal:
-      FillRaisedBox(painter, rect, kRaised, kEdge);
-      break;
-    case Look::Over:
-      FillRaisedBox(painter, rect, kRaisedOver, kEdgeOver);
-      break;
-    case Look::Down:
-      FillRaisedBox(painter, rect, kAccent, kAccentEdge);
-      break;
-    case Look::Disabled:
-      FillRaisedBox(painter, rect, kRaisedDisabled, kEdgeDisabled);
-      break;
-  }
-}
-
 // A groove along the slider's middle; the thumb rides on it.
 void PaintGroove(QPainter& painter, const QRectF& rect, Look look) {
   const QRectF groove(rect.left(), rect.center().y() - kGroove / 2, rect.width(), kGroove);
@@ -152,7 +135,7 @@ void PaintPage(QPainter& painter, bool chinese, Look look) {
     } else if (IsHeading(control)) {
       PaintHeading(painter, rect);
     } else if (!IsZone(control)) {
-      PaintBox(painter, rect, look);
+      FillButtonBox(painter, rect, look);
     }
   }
   for (const Rect& number : lighting_page::kNumbers) {

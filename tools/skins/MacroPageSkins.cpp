@@ -22,20 +22,6 @@ QRectF PlaceRect(Control control, bool chinese) {
   return ToRectF(macro_page::RectOf(control, chinese));
 }
 
-void PaintRaised(QPainter& painter, const QRectF& rect, Look look) {
-  switch (look) {
-    case Look::Over:
-      FillRaisedBox(painter, rect, kRaisedOver, kEdgeOver);
-      break;
-    case Look::Down:
-      FillRaisedBox(painter, rect, kAccent, kAccentEdge);
-      break;
-    default:
-      FillRaisedBox(painter, rect, kRaised, kEdge);
-      break;
-  }
-}
-
 QColor GlyphColour(Look look) {
   return look == Look::Normal ? kGlyph : kText;
 }
@@ -137,7 +123,7 @@ void PaintPage(QPainter& painter, bool chinese, Look look) {
   PaintWell(painter, PlaceRect(Control::kEventList, chinese).adjusted(-1, -1, 1, 1));
 
   const QRectF group = PlaceRect(Control::kGroupButton, chinese);
-  PaintRaised(painter, group, look);
+  FillButtonBox(painter, group, look);
   painter.setPen(QPen(GlyphColour(look), kGlyphPen));
   const QPointF arrow(group.right() - 14, group.center().y());
   painter.drawPolyline(
@@ -146,12 +132,12 @@ void PaintPage(QPainter& painter, bool chinese, Look look) {
   for (const Control button : {Control::kNewMacro, Control::kDeleteMacro, Control::kInsert,
                                Control::kDeleteEvent, Control::kModify}) {
     const QRectF rect = PlaceRect(button, chinese);
-    PaintRaised(painter, rect, look);
+    FillButtonBox(painter, rect, look);
     PaintGlyph(painter, button, rect, look);
   }
 
   const QRectF record = PlaceRect(Control::kRecord, chinese);
-  PaintRaised(painter, record, look);
+  FillButtonBox(painter, record, look);
   painter.setPen(Qt::NoPen);
   painter.setBrush(look == Look::Down ? kText : kAccent);
   painter.drawEllipse(QPointF(record.left() + 12, record.center().y()), 4, 4);
@@ -164,7 +150,7 @@ void PaintPage(QPainter& painter, bool chinese, Look look) {
     PaintWell(painter, PlaceRect(field, chinese).adjusted(-2, -2, 2, 2));
   }
   for (const Control ok : {Control::kKeyOk, Control::kDelayOk}) {
-    PaintRaised(painter, PlaceRect(ok, chinese), look);
+    FillButtonBox(painter, PlaceRect(ok, chinese), look);
   }
   PaintMouse(painter, chinese, look);
 }

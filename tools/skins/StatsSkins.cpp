@@ -107,27 +107,12 @@ void PaintSmallTrophies(QPainter& painter, bool lit) {
   }
 }
 
-void PaintReset(QPainter& painter, Look look) {
-  const QRectF rect = ToRectF(stats_page::kReset);
-  switch (look) {
-    case Look::Over:
-      FillRaisedBox(painter, rect, kRaisedOver, kEdgeOver);
-      break;
-    case Look::Down:
-      FillRaisedBox(painter, rect, kAccent, kAccentEdge);
-      break;
-    default:
-      FillRaisedBox(painter, rect, kRaised, kEdge);
-      break;
-  }
-}
-
 void PaintPage(QPainter& painter, Look look) {
   painter.fillRect(QRect(QPoint(0, 0), kSize), kPanel);
   PaintFiguresPanel(painter);
   PaintTrack(painter, look == Look::Down);
   PaintSmallTrophies(painter, look == Look::Down);
-  PaintReset(painter, look);
+  FillButtonBox(painter, ToRectF(stats_page::kReset), look);
 }
 
 void PaintTrophy(QPainter& painter, int level) {

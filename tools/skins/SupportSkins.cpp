@@ -23,18 +23,7 @@ void PaintPage(QPainter& painter, Look look) {
   painter.strokePath(RoundedBox(versions.adjusted(0.5, 0.5, -0.5, -0.5)), QPen(kEdge, 1));
   for (std::size_t i = 0; i < kButtonCount; ++i) {
     const QRectF box = ToRectF(kControls[i].rect);
-    switch (look) {
-      case Look::Down:
-        FillRaisedBox(painter, box, kAccent, kAccentEdge);
-        break;
-      case Look::Over:
-        FillRaisedBox(painter, box, kRaisedOver, kEdgeOver);
-        break;
-      case Look::Normal:
-      case Look::Disabled:
-        FillRaisedBox(painter, box, kRaised, kEdge);
-        break;
-    }
+    FillButtonBox(painter, box, look);
   }
 }
 

@@ -4,16 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "core/app/TellUser.h"
-#include "core/base/ManualTimers.h"
 #include "core/base/Utf.h"
 #include "core/buttons/FunctionCatalogue.h"
 #include "core/buttons/KeyNames.h"
 #include "core/macro/GameGroups.h"
 #include "core/pages/MacroEditorRules.h"
 #include "core/pages/MacroPageModel.h"
-#include "core/store/ButtonMacroIds.h"
-#include "core/store/ProfileFiles.h"
+#include "support/MacroPageWorld.h"
 #include "support/Macros.h"
 #include "support/TestFiles.h"
 
@@ -68,37 +65,13 @@ class ForwardingReceiver final : public InputReceiver {
   MacroPageModel* page = nullptr;
 };
 
-class MainWindowReceiver final : public InputReceiver {
- public:
-  void CapturedInput(std::uint32_t, std::uint32_t) override {}
-  void PcAction(std::uint32_t) override {}
-};
-
-class MacroPageModelTest : public ::testing::Test {
+class MacroPageModelTest : public ::testing::Test, protected test::MacroPageWorld {
  protected:
-  MacroPageModelTest() {
-    localisation.chineseUi = false;
-    localisation.texts.Set("str_new_macro", "New macro");
-    // The file exists, as after the start-up: saves tell nothing.
-    EXPECT_TRUE(store.SaveMacroTable().ok());
-    hooks.SetMainWindow(&mainWindow);
-  }
+  MacroPageModelTest() : MacroPageWorld(0x01000000) {}
 
   MacroPageModel& Page() {
     if (!page) {
-      page.emplace(MacroPageSettings{
-          .table = table,
-          .store = store,
-          .profiles = profileTable,
-          .current = current,
-          .localisation = localisation,
-          .messages = messages,
-          .tell = [this](const Outcome& outcome) { TellUser(outcome, messages, localisation); },
-          .timers = timers,
-          .clock = clock,
-          .hooks = hooks,
-          .showHint = [this](int hint) { hints.push_back(hint); },
-      });
+      page.emplace(Settings());
       receiver.page = &*page;
       page->SetKeyTarget(&receiver);
       page->ListGroup(kCustomGroup);
@@ -140,23 +113,7 @@ class MacroPageModelTest : public ::testing::Test {
     Page().ClickDelayOk();
   }
 
-  test::TempDir dir;
-  VirtualClock clock{0x01000000};
-  ManualTimers timers{clock};
-  MacroTable table;
-  FileAccess& files = SystemFiles();
-  MacroStore store{dir.path(), table, files, clock};
-  Localisation localisation;
-  ProfileFiles profileFiles{dir.path(), localisation, files};
-  ButtonMacroIds macroIds{};
-  ProfileTable profileTable{dir.path(), profileFiles, macroIds, files};
-  ProfileRecord current{};
-  test::RecordingMessages messages;
-  MouseWatchList watchList;
-  InputHooks hooks{watchList};
-  MainWindowReceiver mainWindow;
   ForwardingReceiver receiver;
-  std::vector<int> hints;
   std::optional<MacroPageModel> page;
 };
 

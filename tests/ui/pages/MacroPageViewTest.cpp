@@ -7,12 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "core/app/TellUser.h"
-#include "core/base/ManualTimers.h"
 #include "core/buttons/FunctionCatalogue.h"
 #include "core/macro/GameGroups.h"
-#include "core/store/ButtonMacroIds.h"
-#include "core/store/ProfileFiles.h"
+#include "support/MacroPageWorld.h"
 #include "support/Macros.h"
 #include "support/TestFiles.h"
 #include "ui/pages/MacroPageView.h"
@@ -36,57 +33,19 @@ void Settle() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-class MainWindowReceiver final : public InputReceiver {
- public:
-  void CapturedInput(std::uint32_t, std::uint32_t) override {}
-  void PcAction(std::uint32_t) override {}
-};
-
-struct MacroPageViewTest : ::testing::Test {
-  MacroPageViewTest() {
-    localisation.chineseUi = false;
-    localisation.texts.Set("str_new_macro", "New macro");
-    EXPECT_TRUE(store.SaveMacroTable().ok());
+struct MacroPageViewTest : ::testing::Test, test::MacroPageWorld {
+  MacroPageViewTest() : MacroPageWorld(0x02000000) {
     EXPECT_TRUE(table.PutMacro(test::StoredMacro(0x15000001, "Reload", {0xC0000041, 0xE0000041})));
     EXPECT_TRUE(table.PutMacro(test::StoredMacro(0x03000002, "Spray", {0xC0000042})));
-    hooks.SetMainWindow(&mainWindow);
   }
 
   void Open() {
-    model = std::make_unique<MacroPageModel>(MacroPageSettings{
-        .table = table,
-        .store = store,
-        .profiles = profileTable,
-        .current = current,
-        .localisation = localisation,
-        .messages = messages,
-        .tell = [this](const Outcome& outcome) { TellUser(outcome, messages, localisation); },
-        .timers = timers,
-        .clock = clock,
-        .hooks = hooks,
-        .showHint = [this](int hint) { hints.push_back(hint); },
-    });
+    model = std::make_unique<MacroPageModel>(Settings());
     view = std::make_unique<MacroPageView>(*model, N63K_PROGRAM_DIR);
     model->ListGroup(kCustomGroup);
     EXPECT_TRUE(test::ShowActive(*view));
   }
 
-  test::TempDir dir;
-  VirtualClock clock{0x02000000};
-  ManualTimers timers{clock};
-  MacroTable table;
-  FileAccess& files = SystemFiles();
-  MacroStore store{dir.path(), table, files, clock};
-  Localisation localisation;
-  ProfileFiles profileFiles{dir.path(), localisation, files};
-  ButtonMacroIds macroIds{};
-  ProfileTable profileTable{dir.path(), profileFiles, macroIds, files};
-  ProfileRecord current{};
-  test::RecordingMessages messages;
-  MouseWatchList watchList;
-  InputHooks hooks{watchList};
-  MainWindowReceiver mainWindow;
-  std::vector<int> hints;
   std::unique_ptr<MacroPageModel> model;
   std::unique_ptr<MacroPageView> view;
 };
