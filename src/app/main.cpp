@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "app/CaptionReport.h"
 #include "app/WindowProgram.h"
 #include "core/app/AutostartEntry.h"
 #include "platform/LinuxSystemPaths.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   n63k::AutostartEntry loginStart(n63k::AutostartFile(paths), folders.program / "N63KDriver");
   // The desktop's start at login asks for the tray only.
   const bool startInTray = QApplication::arguments().contains(QStringLiteral("--tray"));
+  const auto captionReport = n63k::app::CaptionReport::FromEnvironment();
   n63k::app::WindowProgram window(application, folders, loginStart, startInTray);
   program = &window;
   return window.Run();

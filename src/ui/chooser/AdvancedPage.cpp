@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "core/pages/ChooserLayout.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/SkinStyle.h"
 
 namespace n63k::ui {
@@ -92,10 +93,9 @@ void AdvancedPage::paintEvent(QPaintEvent* event) {
   painter.setPen(FromRgb(chooser::kRowLabelText));
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     const QRect area = ToQRect(chooser::kActionRows[i].label);
-    painter.drawText(
-        area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-        painter.fontMetrics().elidedText(FromUtf8(model_.ActionRowLabel(static_cast<int>(i))),
-                                         Qt::ElideRight, area.width()));
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     FitCaption(painter, this, CaptionKind::kLabel,
+                                FromUtf8(model_.ActionRowLabel(static_cast<int>(i))), area.size()));
   }
 }
 

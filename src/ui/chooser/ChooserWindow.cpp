@@ -11,6 +11,7 @@
 #include "ui/chooser/CombinationPage.h"
 #include "ui/chooser/MacroPage.h"
 #include "ui/widgets/BitmapButton.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/SkinStyle.h"
 
@@ -123,18 +124,27 @@ void ChooserWindow::paintEvent(QPaintEvent*) {
   if (!background_.isNull()) {
     painter.drawPixmap(0, 0, background_);
   }
-  painter.setFont(DialogFont(chooser::kTextPixels));
-  const auto draw = [&painter](const Rect& rect, Qt::AlignmentFlag align, const std::string& text) {
+  // Set smaller, down to the size bitmap buttons stop at, before cut.
+  const auto draw = [&painter, this](const Rect& rect, Qt::AlignmentFlag align,
+                                     const std::string& text, CaptionKind kind) {
     const QRect area = ToQRect(rect);
-    painter.drawText(
-        area, static_cast<int>(align) | Qt::AlignVCenter | Qt::TextSingleLine,
-        painter.fontMetrics().elidedText(FromUtf8(text), Qt::ElideRight, area.width()));
+    const QString caption = FromUtf8(text);
+    int pixels = chooser::kTextPixels;
+    painter.setFont(DialogFont(pixels));
+    while (pixels > kSmallestTextPixels &&
+           painter.fontMetrics().horizontalAdvance(caption) > area.width()) {
+      painter.setFont(DialogFont(--pixels));
+    }
+    painter.drawText(area, static_cast<int>(align) | Qt::AlignVCenter | Qt::TextSingleLine,
+                     FitCaption(painter, this, kind, caption, area.size()));
   };
   painter.setPen(FromRgb(chooser::kTitleText));
-  draw(chooser::kTitle, Qt::AlignHCenter, model_->Title());
+  draw(chooser::kTitle, Qt::AlignHCenter, model_->Title(), CaptionKind::kLabel);
   painter.setPen(FromRgb(chooser::kLabelText));
-  draw(chooser::kCurrentFunction, Qt::AlignLeft, model_->CurrentFunctionText());
-  draw(chooser::kDisableLabel, Qt::AlignLeft, model_->DisableLabel());
+  draw(chooser::kCurrentFunction, Qt::AlignLeft, model_->CurrentFunctionText(),
+       CaptionKind::kLabel);
+  // The disable box's caption.
+  draw(chooser::kDisableLabel, Qt::AlignLeft, model_->DisableLabel(), CaptionKind::kButton);
 }
 
 void ChooserWindow::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "core/pages/ChooserLayout.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/SkinStyle.h"
 
 namespace n63k::ui {
@@ -36,7 +37,7 @@ void CombinationPage::paintEvent(QPaintEvent* event) {
   const QRect area = ToQRect(chooser::kKeyName);
   painter.drawText(
       area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-      painter.fontMetrics().elidedText(FromUtf8(model_.KeyName()), Qt::ElideRight, area.width()));
+      FitCaption(painter, this, CaptionKind::kLabel, FromUtf8(model_.KeyName()), area.size()));
 }
 
 }  // namespace n63k::ui

@@ -8,6 +8,7 @@
 #include "core/pages/ListItems.h"
 #include "core/pages/SkinFiles.h"
 #include "ui/widgets/BitmapEdit.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/PopupMenu.h"
 #include "ui/widgets/SkinListBox.h"
 #include "ui/widgets/SkinPicture.h"
@@ -379,13 +380,17 @@ void MacroPageView::paintEvent(QPaintEvent*) {
   painter.setPen(FromRgb(macro_page::kGroupText));
   const bool chinese = model_.ChineseUi();
   for (const Control title : {Control::kGroupZone, Control::kEventZone}) {
-    painter.drawText(ToQRect(macro_page::RectOf(title, chinese)), Qt::AlignCenter,
-                     FromUtf8(model_.Caption(title)));
+    const QRect area = ToQRect(macro_page::RectOf(title, chinese));
+    painter.drawText(area, Qt::AlignCenter,
+                     FitCaption(painter, this, CaptionKind::kLabel, FromUtf8(model_.Caption(title)),
+                                area.size(), false));
   }
   const Rect loop = macro_page::RectOf(Control::kLoopField, chinese);
-  painter.drawText(QRect(loop.left - 160, loop.top - 2, 150, loop.Height() + 4),
-                   Qt::AlignRight | Qt::AlignVCenter,
-                   FromUtf8(model_.Caption(Control::kLoopField)));
+  const QRect loopLabel(loop.left - 160, loop.top - 2, 150, loop.Height() + 4);
+  painter.drawText(
+      loopLabel, Qt::AlignRight | Qt::AlignVCenter,
+      FitCaption(painter, this, CaptionKind::kLabel, FromUtf8(model_.Caption(Control::kLoopField)),
+                 loopLabel.size(), false));
 }
 
 void MacroPageView::MovedTo(QPoint point) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/pages/SkinPictures.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/SkinStyle.h"
 
@@ -115,13 +116,17 @@ void StatsPageView::paintEvent(QPaintEvent*) {
   for (std::size_t i = 0; i < stats_page::kFigureCount; ++i) {
     const auto figure = static_cast<Figure>(i);
     const QRect area = ToQRect(model_.FigureRect(figure));
-    painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                     QString::fromStdString(model_.FigureText(figure)));
+    painter.drawText(
+        area, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
+        FitCaption(painter, this, CaptionKind::kLabel,
+                   QString::fromStdString(model_.FigureText(figure)), area.size(), false));
     const QRect label(stats_page::kLabelLeft, area.top(), area.left() - stats_page::kLabelLeft - 8,
                       area.height());
     const std::string_view text = model_.Label(figure);
     painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+                     FitCaption(painter, this, CaptionKind::kLabel,
+                                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                                label.size(), false));
   }
 }
 

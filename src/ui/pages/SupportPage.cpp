@@ -6,6 +6,7 @@
 
 #include "core/pages/SkinFiles.h"
 #include "ui/widgets/BitmapButton.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/SkinStyle.h"
 
@@ -112,8 +113,10 @@ void SupportPage::paintEvent(QPaintEvent*) {
   painter.setFont(DialogFont(kLabelPixels));
   painter.setPen(kCaptionColour);
   for (const Control area : {Control::kProgram, Control::kFirmware}) {
-    painter.drawText(ToQRect(support_page::Place(area).rect), Qt::AlignLeft | Qt::AlignVCenter,
-                     FromUtf8(model_.Caption(area)));
+    const QRect rect = ToQRect(support_page::Place(area).rect);
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter,
+                     FitCaption(painter, this, CaptionKind::kLabel, FromUtf8(model_.Caption(area)),
+                                rect.size(), false));
   }
   painter.setFont(DialogFont(support_page::kVersionPixelSize));
   painter.setPen(kVersionColour);

@@ -3,7 +3,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStringList>
+#include <algorithm>
 
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/PointerForwarding.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/SkinStyle.h"
@@ -13,10 +16,31 @@ namespace {
 
 constexpr int kTextPixels = 14;
 constexpr int kLargeTextPixels = 20;
-constexpr int kSmallestTextPixels = 10;
 
 QRect ToQRect(const Rect& r) {
   return {r.left, r.top, r.Width(), r.Height()};
+}
+
+// The caption split at the space that makes its longer line shortest, when
+// both lines fit `room` in `font`; empty otherwise.
+QStringList TwoLines(const QString& text, const QFont& font, const QSize& room) {
+  const QFontMetrics metrics(font);
+  if (2 * metrics.lineSpacing() > room.height()) {
+    return {};
+  }
+  QStringList best;
+  int bestWidth = room.width() + 1;
+  for (qsizetype at = text.indexOf(QLatin1Char(' ')); at > 0;
+       at = text.indexOf(QLatin1Char(' '), at + 1)) {
+    const QString first = text.left(at).trimmed();
+    const QString second = text.mid(at + 1).trimmed();
+    const int wider = std::max(metrics.horizontalAdvance(first), metrics.horizontalAdvance(second));
+    if (!first.isEmpty() && !second.isEmpty() && wider < bestWidth) {
+      best = {first, second};
+      bestWidth = wider;
+    }
+  }
+  return best;
 }
 
 bool ActivatingKey(const QKeyEvent& event) {
@@ -146,20 +170,39 @@ void BitmapButton::paintEvent(QPaintEvent*) {
     if (look == ButtonLook::kPressed) {
       area.translate(1, 1);
     }
-    // A caption longer than its button is set smaller, down to a size still
-    // easy to read, before it is cut.
-    int pixels = largeText_ ? kLargeTextPixels : kTextPixels;
-    painter.setFont(DialogFont(pixels));
-    while (pixels > kSmallestTextPixels &&
-           painter.fontMetrics().horizontalAdvance(text()) > area.width()) {
-      painter.setFont(DialogFont(--pixels));
-    }
-    const QString shown = painter.fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
-    painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, shown);
+    DrawCaption(painter, area);
   }
   if (hasFocus() && showFocus_) {
     DrawFocusFrame(painter, rect());
   }
+}
+
+void BitmapButton::DrawCaption(QPainter& painter, const QRect& area) {
+  // A caption longer than its button is set smaller, down to a size still
+  // easy to read, then on two lines where the button is tall enough, before
+  // it is cut.
+  const int largest = largeText_ ? kLargeTextPixels : kTextPixels;
+  int pixels = largest;
+  painter.setFont(DialogFont(pixels));
+  while (pixels > kSmallestTextPixels &&
+         painter.fontMetrics().horizontalAdvance(text()) > area.width()) {
+    painter.setFont(DialogFont(--pixels));
+  }
+  if (painter.fontMetrics().horizontalAdvance(text()) > area.width()) {
+    for (int twoLinePixels = largest; twoLinePixels >= kSmallestTextPixels; --twoLinePixels) {
+      const QStringList lines = TwoLines(text(), DialogFont(twoLinePixels), area.size());
+      if (!lines.isEmpty()) {
+        painter.setFont(DialogFont(twoLinePixels));
+        const int lineHeight = painter.fontMetrics().lineSpacing();
+        const QRect both(area.left(), area.center().y() + 1 - lineHeight, area.width(),
+                         2 * lineHeight);
+        painter.drawText(both, Qt::AlignCenter, lines.join(QLatin1Char('\n')));
+        return;
+      }
+    }
+  }
+  const QString shown = FitCaption(painter, this, CaptionKind::kButton, text(), area.size());
+  painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, shown);
 }
 
 void BitmapButton::SetHovering(bool on) {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QPixmap>
+#include <QRect>
 #include <cstdint>
 #include <optional>
 
@@ -75,6 +76,7 @@ class BitmapButton : public QAbstractButton {
  private:
   const QPixmap& PictureFor(ButtonLook look) const;
   QColor TextColourFor(ButtonLook look) const;
+  void DrawCaption(QPainter& painter, const QRect& area);
   void SetHovering(bool on);
 
   PagePictures pictures_;

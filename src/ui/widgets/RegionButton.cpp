@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QRegion>
 
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/PointerForwarding.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/SkinStyle.h"
@@ -139,7 +140,12 @@ void RegionButton::paintEvent(QPaintEvent*) {
     painter.setFont(DialogFont(kTextPixels));
     painter.setPen(textColour);
     const QRectF box(centre.x() - width(), centre.y() - height(), 2.0 * width(), 2.0 * height());
-    painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, text());
+    // The room a caption has is the shape's width along its middle line.
+    const QRectF room =
+        outline.intersected(QPolygonF(QRectF(0.0, centre.y() - 0.5, width(), 1.0))).boundingRect();
+    painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine,
+                     FitCaption(painter, this, CaptionKind::kButton, text(),
+                                QSize(static_cast<int>(room.width()), height()), false));
   }
   if (hasFocus() && showFocus_) {
     // Twice as wide as wanted: the half outside the shape is clipped away.

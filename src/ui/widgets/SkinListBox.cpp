@@ -1,11 +1,16 @@
 #include "ui/widgets/SkinListBox.h"
 
+#include <QAbstractItemView>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include "core/pages/ListItems.h"
 #include "core/pages/SkinPictures.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/SkinStyle.h"
 
@@ -52,8 +57,27 @@ class SkinListDelegate final : public QStyledItemDelegate {
     const QRect textArea = option.rect.adjusted(left, 0, 0, 0);
     const QString text = index.data(Qt::DisplayRole).toString();
     painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      painter->fontMetrics().elidedText(text, Qt::ElideRight, textArea.width()));
+                      FitCaption(*painter, &list_, CaptionKind::kListEntry, text, textArea.size()));
     painter->restore();
+  }
+
+  // An entry cut to its row shows its whole text when the pointer rests on it.
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override {
+    if (event == nullptr || event->type() != QEvent::ToolTip) {
+      return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const auto data = index.data(kDataRole).toUInt();
+    const std::uint8_t type = list_.IconsShown() ? ListItemType(data) : 0;
+    const int room = option.rect.width() -
+                     ListTextLeft(list_.IconsShown(), type, skin_files::kListIconSize.width);
+    if (QFontMetrics(list_.font()).horizontalAdvance(text) > room) {
+      QToolTip::showText(event->globalPos(), text, view);
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
   }
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,

@@ -13,6 +13,10 @@ namespace n63k::ui {
 // hard to read at 14 pixels on the dark skins.
 QFont DialogFont(int pixelSize);
 
+// Captions too long for their place are set smaller down to this size, still
+// easy to read, before they are cut.
+inline constexpr int kSmallestTextPixels = 10;
+
 // The one accent colour of the skins; keyboard focus is framed in it.
 inline constexpr QRgb kAccent = 0xffe5533d;
 

@@ -7,6 +7,7 @@
 #include <QStyleOptionMenuItem>
 #include <algorithm>
 
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/SkinStyle.h"
 
 namespace n63k::ui {
@@ -113,7 +114,7 @@ void TrayMenuStyle::drawControl(ControlElement element, const QStyleOption* opti
     const QRect textArea(r.left() + kTextLeft, r.top(), r.width() - kTextLeft, r.height());
     const QString text = item->text.section(QLatin1Char('\t'), 0, 0);
     painter->drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine,
-                      painter->fontMetrics().elidedText(text, Qt::ElideRight, textArea.width()));
+                      FitCaption(*painter, widget, CaptionKind::kListEntry, text, textArea.size()));
   }
   painter->restore();
 }

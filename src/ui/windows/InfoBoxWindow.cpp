@@ -7,6 +7,7 @@
 
 #include "core/pages/InfoBoxLayout.h"
 #include "ui/widgets/BitmapButton.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/SkinStyle.h"
 #include "ui/windows/WrappedText.h"
@@ -102,7 +103,7 @@ void InfoBoxWindow::paintEvent(QPaintEvent*) {
   const QRect title = ToQRect(info_box::kTitle);
   painter.drawText(
       title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-      painter.fontMetrics().elidedText(FromUtf8(model_.Title()), Qt::ElideRight, title.width()));
+      FitCaption(painter, this, CaptionKind::kLabel, FromUtf8(model_.Title()), title.size()));
   DrawWrappedText(painter, ToQRect(info_box::kTextRoom), FromUtf8(model_.Text()));
 }
 

@@ -15,6 +15,7 @@
 #include "core/pages/LanguageMenuLayout.h"
 #include "core/pages/SkinFiles.h"
 #include "ui/Compositing.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/SkinPicture.h"
 
 namespace n63k::ui {
@@ -110,7 +111,7 @@ void LanguageMenuWindow::paintEvent(QPaintEvent*) {
     const QString text =
         QString::fromUtf8(item.text.data(), static_cast<qsizetype>(item.text.size()));
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     metrics.elidedText(text, Qt::ElideRight, textRect.width()));
+                     FitCaption(painter, this, CaptionKind::kListEntry, text, textRect.size()));
     const QPixmap& flag = flags_[static_cast<std::size_t>(i)];
     if (!flag.isNull()) {
       const QSize size = LogicalSize(flag);

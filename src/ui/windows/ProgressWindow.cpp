@@ -110,7 +110,9 @@ void ProgressWindow::paintEvent(QPaintEvent*) {
   if (!background_.isNull()) {
     painter.drawPixmap(0, 0, background_);
   }
-  QFont font(QStringLiteral("DejaVu Sans"));
+  QFont font;
+  // The Chinese wording needs the CJK face.
+  font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
   font.setStyleHint(QFont::SansSerif);
   font.setPointSize(kTextPoints);
   painter.setFont(font);

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include "core/pages/ListItems.h"
 #include "ui/widgets/SkinListBox.h"
@@ -125,6 +127,31 @@ TEST_F(SkinListBoxTest, ItemsPaintInTheListsColours) {
   const QPoint selected = list_.viewport()->mapTo(&list_, ItemCentre(0) + QPoint(70, 0));
   EXPECT_EQ(test::At(list_, unselected), 0x0f0f0fu);
   EXPECT_EQ(test::At(list_, selected), 0x252525u);
+}
+
+}  // namespace
+}  // namespace n63k::ui
+
+namespace n63k::ui {
+namespace {
+
+// A tool tip asked for over each row: the text it shows, empty for none.
+QString ToolTipOver(SkinListBox& list, int row) {
+  const QPoint at = list.visualItemRect(list.item(row)).center();
+  QHelpEvent event(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
+  QCoreApplication::sendEvent(list.viewport(), &event);
+  return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+// Only a cut entry offers its whole text.
+TEST(SkinListBoxToolTipTest, ShowsTheWholeTextOfACutEntryOnly) {
+  SkinListBox list{N63K_PROGRAM_DIR};
+  list.resize(180, 120);
+  list.AddItem(0, "Counter-Strike: Global Offensive", 1, false);
+  list.AddItem(0, "Reload", 2, false);
+  ASSERT_TRUE(test::ShowActive(list));
+  EXPECT_EQ(ToolTipOver(list, 1), QString());
+  EXPECT_EQ(ToolTipOver(list, 0), "Counter-Strike: Global Offensive");
 }
 
 }  // namespace
