@@ -18,19 +18,12 @@ namespace n63k::cli {
 namespace {
 
 using test::CliRun;
+using test::DelayEvent;
+using test::DownEvent;
 using test::StoredMacro;
 using test::TempDir;
+using test::UpEvent;
 using ::testing::HasSubstr;
-
-constexpr MacroEvent Down(std::uint32_t key) {
-  return MakeEvent(MacroEventKind::kKeyDown, key);
-}
-constexpr MacroEvent Up(std::uint32_t key) {
-  return MakeEvent(MacroEventKind::kKeyUp, key);
-}
-constexpr MacroEvent Delay(std::uint32_t ms) {
-  return MakeEvent(MacroEventKind::kDelay, ms);
-}
 
 // A default data folder whose macro table holds the given macros.
 class MacroTextTest : public ::testing::Test {
@@ -99,15 +92,17 @@ std::string Presses(std::size_t keys, std::size_t delays = 0) {
 TEST_F(MacroTextTest, ExportThenImportGivesTheSameMacro) {
   std::vector<MacroEvent> allKeys;
   for (const KeyName& key : MacroKeyNames()) {
-    allKeys.push_back(Down(key.code));
-    allKeys.push_back(Up(key.code));
+    allKeys.push_back(DownEvent(key.code));
+    allKeys.push_back(UpEvent(key.code));
   }
   const std::vector<MacroRecord> macros = {
-      StoredMacro(0x15000042, "burst", {Down(0x41), Delay(50), Up(0x41), Delay(1271)}, 12),
-      StoredMacro(0x01000001, "single", {Down(0x2C)}, kSingleKeyLoop),
-      StoredMacro(0x14000002, "codes", {Down(0x07), Down(0x1A0), Delay(0xFFFFFF), Up(0x1A0)},
+      StoredMacro(0x15000042, "burst",
+                  {DownEvent(0x41), DelayEvent(50), UpEvent(0x41), DelayEvent(1271)}, 12),
+      StoredMacro(0x01000001, "single", {DownEvent(0x2C)}, kSingleKeyLoop),
+      StoredMacro(0x14000002, "codes",
+                  {DownEvent(0x07), DownEvent(0x1A0), DelayEvent(0xFFFFFF), UpEvent(0x1A0)},
                   kMaxLoopCount),
-      StoredMacro(0x0D000003, "a\\b\nc 单键", {Down(0x01), Up(0x01)}),
+      StoredMacro(0x0D000003, "a\\b\nc 单键", {DownEvent(0x01), UpEvent(0x01)}),
       StoredMacro(0x02000004, "all keys", allKeys, 2),
   };
   StoreTable(macros);
@@ -129,7 +124,8 @@ TEST_F(MacroTextTest, ExportThenImportGivesTheSameMacro) {
 }
 
 TEST_F(MacroTextTest, TheTextIsWrittenAsDocumented) {
-  StoreTable({StoredMacro(0x15000042, "a\\b", {Down(0x21), Delay(70), Up(0x1A0)}, 3)});
+  StoreTable(
+      {StoredMacro(0x15000042, "a\\b", {DownEvent(0x21), DelayEvent(70), UpEvent(0x1A0)}, 3)});
   ASSERT_EQ(Run({"macros", "--export", "0x15000042", (dir / "m.txt").string()}).status, kExitOk);
   EXPECT_EQ(test::ReadText(dir / "m.txt"),
             "name a\\\\b\ngroup 21\nloop 3\ndown Page Up\ndelay 70\nup 0x000001a0\n");
@@ -147,32 +143,32 @@ TEST_F(MacroTextTest, ImportStoresAsTheMacroPageStoresARecording) {
   const std::vector<Case> cases = {
       {"leading delays dropped, counted in the size",
        header + "loop 2\ndelay 5\ndown a\ndelay 10\nup A\n",
-       {Down(0x41), Delay(10), Up(0x41)},
+       {DownEvent(0x41), DelayEvent(10), UpEvent(0x41)},
        2,
        4100 + 4 * 4},
       {"adjacent delays merged and capped",
        header + "loop 1\ndown A\ndelay 325000\ndelay 5000\nup A\n",
-       {Down(0x41), Delay(327670), Up(0x41)},
+       {DownEvent(0x41), DelayEvent(327670), UpEvent(0x41)},
        1,
        4100 + 4 * 4},
       {"a single key press",
        header + "loop 9\ndown NUM 1\n",
-       {Down(0x61)},
+       {DownEvent(0x61)},
        kSingleKeyLoop,
        4100 + 4},
       {"loop 0 reads as 1",
        header + "loop 0\ndown A\nup A\n",
-       {Down(0x41), Up(0x41)},
+       {DownEvent(0x41), UpEvent(0x41)},
        1,
        4100 + 4 * 2},
       {"loop above the field's most",
        header + "loop 99999\ndown A\nup A\n",
-       {Down(0x41), Up(0x41)},
+       {DownEvent(0x41), UpEvent(0x41)},
        kMaxLoopCount,
        4100 + 4 * 2},
       {"leading zeros, comments, blank lines and CR LF",
        "# shared\r\nname m\r\n\r\ngroup 21\r\nloop 00012\r\ndown A\r\n",
-       {Down(0x41)},
+       {DownEvent(0x41)},
        kSingleKeyLoop,
        4100 + 4},
   };

@@ -7,8 +7,31 @@
 
 #include "core/base/Utf.h"
 #include "core/macro/MacroTable.h"
+#include "core/pages/MacroEditorRules.h"
 
 namespace n63k::test {
+
+// Stored events of each kind.
+constexpr MacroEvent DownEvent(std::uint32_t key) {
+  return MakeEvent(MacroEventKind::kKeyDown, key);
+}
+constexpr MacroEvent UpEvent(std::uint32_t key) {
+  return MakeEvent(MacroEventKind::kKeyUp, key);
+}
+constexpr MacroEvent DelayEvent(std::uint32_t ms) {
+  return MakeEvent(MacroEventKind::kDelay, ms);
+}
+
+// The macro page's event list items of each kind.
+constexpr std::uint32_t DownItem(std::uint32_t key) {
+  return MakeEditorItem(EditorItemType::kKeyDown, key);
+}
+constexpr std::uint32_t UpItem(std::uint32_t key) {
+  return MakeEditorItem(EditorItemType::kKeyUp, key);
+}
+constexpr std::uint32_t DelayItem(std::uint32_t ms) {
+  return MakeEditorItem(EditorItemType::kDelay, ms);
+}
 
 // A macro record as this program stores it; by default one press of A.
 inline MacroRecord StoredMacro(std::uint32_t identifier, std::string_view name = "m",

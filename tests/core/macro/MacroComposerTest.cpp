@@ -6,22 +6,15 @@
 
 #include "core/base/Utf.h"
 #include "core/macro/MacroComposer.h"
+#include "core/pages/MacroEditorRules.h"
+#include "support/Macros.h"
 
 namespace n63k {
 namespace {
 
-constexpr std::uint32_t Item(EditorItemType type, std::uint32_t value) {
-  return static_cast<std::uint32_t>(type) << 24 | value;
-}
-constexpr std::uint32_t DownItem(std::uint32_t key) {
-  return Item(EditorItemType::kKeyDown, key);
-}
-constexpr std::uint32_t UpItem(std::uint32_t key) {
-  return Item(EditorItemType::kKeyUp, key);
-}
-constexpr std::uint32_t DelayItem(std::uint32_t ms) {
-  return Item(EditorItemType::kDelay, ms);
-}
+using test::DelayItem;
+using test::DownItem;
+using test::UpItem;
 
 class ParseLoopCountTest : public ::testing::TestWithParam<std::pair<std::string, std::uint32_t>> {
 };
@@ -104,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   0xFFFE},
                       ComposeCase{"items of another type are left out",
                                   2,
-                                  {Item(EditorItemType{9}, 0x41), DownItem(0x41)},
+                                  {MakeEditorItem(EditorItemType{9}, 0x41), DownItem(0x41)},
                                   "3",
                                   {0xC0000041},
                                   0xFFFE},

@@ -3,19 +3,14 @@
 #include <vector>
 
 #include "core/pages/MacroEditorRules.h"
+#include "support/Macros.h"
 
 namespace n63k {
 namespace {
 
-constexpr std::uint32_t Down(std::uint32_t key) {
-  return MakeEditorItem(EditorItemType::kKeyDown, key);
-}
-constexpr std::uint32_t Up(std::uint32_t key) {
-  return MakeEditorItem(EditorItemType::kKeyUp, key);
-}
-constexpr std::uint32_t Delay(std::uint32_t ms) {
-  return MakeEditorItem(EditorItemType::kDelay, ms);
-}
+using test::DelayItem;
+using test::DownItem;
+using test::UpItem;
 
 TEST(MergeAdjacentDelays, SumsRunsOfDelaysUpToTheCap) {
   struct Case {
@@ -25,16 +20,20 @@ TEST(MergeAdjacentDelays, SumsRunsOfDelaysUpToTheCap) {
   };
   const std::vector<Case> cases = {
       {"keys apart",
-       {Delay(5), Down(0x41), Delay(7), Up(0x41)},
-       {Delay(5), Down(0x41), Delay(7), Up(0x41)}},
+       {DelayItem(5), DownItem(0x41), DelayItem(7), UpItem(0x41)},
+       {DelayItem(5), DownItem(0x41), DelayItem(7), UpItem(0x41)}},
       {"a run of three",
-       {Down(0x41), Delay(10), Delay(20), Delay(30), Up(0x41)},
-       {Down(0x41), Delay(60), Up(0x41)}},
-      {"capped sum", {Down(0x41), Delay(325000), Delay(5000)}, {Down(0x41), Delay(327670)}},
-      {"a single long delay stays", {Down(0x41), Delay(400000)}, {Down(0x41), Delay(400000)}},
+       {DownItem(0x41), DelayItem(10), DelayItem(20), DelayItem(30), UpItem(0x41)},
+       {DownItem(0x41), DelayItem(60), UpItem(0x41)}},
+      {"capped sum",
+       {DownItem(0x41), DelayItem(325000), DelayItem(5000)},
+       {DownItem(0x41), DelayItem(327670)}},
+      {"a single long delay stays",
+       {DownItem(0x41), DelayItem(400000)},
+       {DownItem(0x41), DelayItem(400000)}},
       {"two runs",
-       {Delay(1), Delay(2), Down(0x41), Delay(3), Delay(4)},
-       {Delay(3), Down(0x41), Delay(7)}},
+       {DelayItem(1), DelayItem(2), DownItem(0x41), DelayItem(3), DelayItem(4)},
+       {DelayItem(3), DownItem(0x41), DelayItem(7)}},
   };
   for (const Case& c : cases) {
     std::vector<std::uint32_t> items = c.items;
@@ -44,8 +43,9 @@ TEST(MergeAdjacentDelays, SumsRunsOfDelaysUpToTheCap) {
 }
 
 TEST(ComposeEditedMacro, CountsTheItemsBeforeTheMergeInTheSize) {
-  const auto record = ComposeEditedMacro({Delay(9), Down(0x41), Delay(10), Delay(20), Up(0x41)},
-                                         "3", 0x15000001, "m");
+  const auto record =
+      ComposeEditedMacro({DelayItem(9), DownItem(0x41), DelayItem(10), DelayItem(20), UpItem(0x41)},
+                         "3", 0x15000001, "m");
   ASSERT_TRUE(record);
   EXPECT_EQ(record->size, 4100u + 4 * 5);
   ASSERT_EQ(record->eventCount, 3u);

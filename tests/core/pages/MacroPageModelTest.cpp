@@ -17,30 +17,18 @@
 namespace n63k {
 namespace {
 
+using test::DelayEvent;
+using test::DelayItem;
+using test::DownEvent;
+using test::DownItem;
+using test::UpEvent;
+using test::UpItem;
+
 using macro_page::Control;
 
 constexpr std::uint32_t kA = 0x41;
 constexpr std::uint32_t kB = 0x42;
 constexpr std::uint32_t kRelease = key_flag::kRelease;
-
-constexpr std::uint32_t Down(std::uint32_t key) {
-  return MakeEditorItem(EditorItemType::kKeyDown, key);
-}
-constexpr std::uint32_t Up(std::uint32_t key) {
-  return MakeEditorItem(EditorItemType::kKeyUp, key);
-}
-constexpr std::uint32_t Delay(std::uint32_t ms) {
-  return MakeEditorItem(EditorItemType::kDelay, ms);
-}
-constexpr MacroEvent DownEvent(std::uint32_t key) {
-  return MakeEvent(MacroEventKind::kKeyDown, key);
-}
-constexpr MacroEvent UpEvent(std::uint32_t key) {
-  return MakeEvent(MacroEventKind::kKeyUp, key);
-}
-constexpr MacroEvent DelayEvent(std::uint32_t ms) {
-  return MakeEvent(MacroEventKind::kDelay, ms);
-}
 
 std::vector<MacroEvent> ToEvents(const std::vector<std::uint32_t>& items) {
   std::vector<MacroEvent> events;
@@ -131,7 +119,8 @@ TEST_F(MacroPageModelTest, RecordsAKeyWithTheTimeBetweenPressAndRelease) {
     clock.Advance(120);
     Key(kA, kRelease);
   });
-  EXPECT_EQ(macros.Events(), (std::vector<std::uint32_t>{Down(kA), Delay(120), Up(kA)}));
+  EXPECT_EQ(macros.Events(),
+            (std::vector<std::uint32_t>{DownItem(kA), DelayItem(120), UpItem(kA)}));
   EXPECT_EQ(macros.EventText(0), "A");
   EXPECT_EQ(macros.EventText(1), "120  ms");
   EXPECT_EQ(macros.EventText(2), "A");
@@ -155,23 +144,23 @@ TEST_F(MacroPageModelTest, RecordingRules) {
     const char* shownLoop;
   };
   const std::vector<Case> cases = {
-      {"a press stopped before its release", false, {{kA, 0}}, {Down(kA)}, kSingleKeyLoop, "1"},
+      {"a press stopped before its release", false, {{kA, 0}}, {DownItem(kA)}, kSingleKeyLoop, "1"},
       {"auto-repeat recorded once",
        false,
        {{kA, 0}, {kA, 0}, {kA, 0}, {kA, kRelease}},
-       {Down(kA), Delay(30), Up(kA)},
+       {DownItem(kA), DelayItem(30), UpItem(kA)},
        7,
        "7"},
       {"delays left out",
        true,
        {{kA, 0}, {kB, 0}, {kB, kRelease}},
-       {Down(kA), Down(kB), Up(kB)},
+       {DownItem(kA), DownItem(kB), UpItem(kB)},
        7,
        "7"},
       {"mouse pictures' keys as any other",
        false,
        {{1, 0}, {1, kRelease}},
-       {Down(1), Delay(10), Up(1)},
+       {DownItem(1), DelayItem(10), UpItem(1)},
        7,
        "7"},
   };
@@ -265,7 +254,8 @@ TEST_F(MacroPageModelTest, SelectingAnotherMacroOrGroupStopsTheRecordingIntoTheR
     EXPECT_EQ(StoredEvents(Stored(0x15000001)),
               (std::vector<MacroEvent>{DownEvent(kB), UpEvent(kB)}));
     Key(kB, 0);
-    EXPECT_NE(macros.Events(), (std::vector<std::uint32_t>{Down(kA), Delay(50), Up(kA), Down(kB)}));
+    EXPECT_NE(macros.Events(),
+              (std::vector<std::uint32_t>{DownItem(kA), DelayItem(50), UpItem(kA), DownItem(kB)}));
   }
 }
 
@@ -278,24 +268,32 @@ TEST_F(MacroPageModelTest, InsertingADelay) {
     std::vector<std::uint32_t> items;
   };
   const std::vector<Case> cases = {
-      {"between two keys", {DownEvent(kA), UpEvent(kA)}, 1, "40", {Down(kA), Delay(40), Up(kA)}},
-      {"at the first event: dropped", {DownEvent(kA), UpEvent(kA)}, 0, "40", {Down(kA), Up(kA)}},
+      {"between two keys",
+       {DownEvent(kA), UpEvent(kA)},
+       1,
+       "40",
+       {DownItem(kA), DelayItem(40), UpItem(kA)}},
+      {"at the first event: dropped",
+       {DownEvent(kA), UpEvent(kA)},
+       0,
+       "40",
+       {DownItem(kA), UpItem(kA)}},
       {"after a delay: added to it",
        {DownEvent(kA), DelayEvent(10), UpEvent(kA)},
        2,
        "40",
-       {Down(kA), Delay(50), Up(kA)}},
+       {DownItem(kA), DelayItem(50), UpItem(kA)}},
       {"on a delay: added to it",
        {DownEvent(kA), DelayEvent(10), UpEvent(kA)},
        1,
        "40",
-       {Down(kA), Delay(50), Up(kA)}},
+       {DownItem(kA), DelayItem(50), UpItem(kA)}},
       {"capped at 327,670 ms",
        {DownEvent(kA), DelayEvent(325000), UpEvent(kA)},
        2,
        "5000",
-       {Down(kA), Delay(327670), Up(kA)}},
-      {"not a number: nothing", {DownEvent(kA), UpEvent(kA)}, 1, "", {Down(kA), Up(kA)}},
+       {DownItem(kA), DelayItem(327670), UpItem(kA)}},
+      {"not a number: nothing", {DownEvent(kA), UpEvent(kA)}, 1, "", {DownItem(kA), UpItem(kA)}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -324,8 +322,8 @@ TEST_F(MacroPageModelTest, InsertsAndChangesKeysFromTheCapturedKey) {
   Key(kB, 0);
   EXPECT_EQ(macros.KeyFieldText(), "B");
   macros.ClickKeyOk();
-  EXPECT_EQ(macros.Events(),
-            (std::vector<std::uint32_t>{Down(kA), Delay(10), Down(kB), Up(kB), Up(kA)}));
+  EXPECT_EQ(macros.Events(), (std::vector<std::uint32_t>{DownItem(kA), DelayItem(10), DownItem(kB),
+                                                         UpItem(kB), UpItem(kA)}));
   EXPECT_FALSE(hooks.keyCapture());
 
   macros.SelectEvent(0);
@@ -356,7 +354,7 @@ TEST_F(MacroPageModelTest, DeletingTheLastEventLeavesTheStoredMacro) {
   EXPECT_EQ(StoredEvents(Stored(0x15000001)), (std::vector<MacroEvent>{DownEvent(kA)}));
   macros.SelectMacro(1);
   macros.SelectMacro(0);
-  EXPECT_EQ(macros.Events(), (std::vector<std::uint32_t>{Down(kA)}));
+  EXPECT_EQ(macros.Events(), (std::vector<std::uint32_t>{DownItem(kA)}));
 }
 
 TEST_F(MacroPageModelTest, RecordIsRefusedWhileInsertingOrChanging) {
