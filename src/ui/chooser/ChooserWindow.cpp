@@ -12,27 +12,11 @@
 #include "ui/chooser/MacroPage.h"
 #include "ui/widgets/BitmapButton.h"
 #include "ui/widgets/CaptionFit.h"
+#include "ui/widgets/DialogKeys.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/SkinStyle.h"
 
 namespace n63k::ui {
-namespace {
-
-// Keys that would press a button or end the dialog; on the key-combination
-// page they are keys to capture instead.
-bool IsDialogKey(const QKeyEvent& event) {
-  switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_Space:
-      return true;
-    default:
-      return false;
-  }
-}
-
-}  // namespace
 
 ChooserWindow::ChooserWindow(const ChooserContext& context, int slot, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), context_(context) {

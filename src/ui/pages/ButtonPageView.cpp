@@ -9,6 +9,7 @@
 #include "core/pages/SkinFiles.h"
 #include "ui/widgets/BitmapButton.h"
 #include "ui/widgets/BitmapEdit.h"
+#include "ui/widgets/DialogKeys.h"
 #include "ui/widgets/RegionButton.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/SkinStyle.h"
@@ -33,18 +34,6 @@ QString FromUtf8(std::string_view text) {
 
 QRect ToQRect(const Rect& r) {
   return {r.left, r.top, r.Width(), r.Height()};
-}
-
-bool IsSwallowedKey(const QKeyEvent& event) {
-  switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_Space:
-      return true;
-    default:
-      return false;
-  }
 }
 
 void PlaceCaption(QLabel& label, const Rect& control, int width) {
@@ -336,7 +325,7 @@ void ButtonPageView::mouseMoveEvent(QMouseEvent* event) {
 // Enter, Esc and Space on the page itself neither reach the main window nor
 // press anything; a focused control still takes them.
 void ButtonPageView::keyPressEvent(QKeyEvent* event) {
-  if (IsSwallowedKey(*event)) {
+  if (IsDialogKey(*event)) {
     event->accept();
     return;
   }
@@ -344,7 +333,7 @@ void ButtonPageView::keyPressEvent(QKeyEvent* event) {
 }
 
 void ButtonPageView::keyReleaseEvent(QKeyEvent* event) {
-  if (IsSwallowedKey(*event)) {
+  if (IsDialogKey(*event)) {
     event->accept();
     return;
   }

@@ -17,6 +17,7 @@
 
 #include "core/pages/SkinPictures.h"
 #include "ui/widgets/BitmapButton.h"
+#include "ui/widgets/DialogKeys.h"
 #include "ui/widgets/RegionButton.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/TrayMenuStyle.h"
@@ -79,18 +80,6 @@ void DrawStatusText(QPainter& painter, const QRect& box, const QString& text) {
     painter.drawText(QRect(box.left(), y, box.width(), lineHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, line);
     y += lineHeight;
-  }
-}
-
-bool IsSwallowedKey(const QKeyEvent& event) {
-  switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_Space:
-      return true;
-    default:
-      return false;
   }
 }
 
@@ -356,13 +345,13 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     model_.PressClose();
     return;
   }
-  if (!IsSwallowedKey(*event)) {
+  if (!IsDialogKey(*event)) {
     QWidget::keyPressEvent(event);
   }
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
-  if (!IsSwallowedKey(*event)) {
+  if (!IsDialogKey(*event)) {
     QWidget::keyReleaseEvent(event);
   }
 }
