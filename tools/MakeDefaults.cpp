@@ -12,10 +12,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   const auto failed = n63k::WriteDefaultDataFiles(argv[1], false, n63k::SystemFiles());
-  for (const auto& path : failed) {
-    std::cerr << "n63k_make_defaults: cannot write " << path.string() << '\n';
-  }
-  if (!failed.empty()) {
+  if (failed) {
+    std::cerr << "n63k_make_defaults: cannot write " << failed->path.string() << ": "
+              << n63k::FileErrorText(failed->error) << '\n';
     return 1;
   }
   std::ofstream(argv[2]) << "defaults written\n";

@@ -132,6 +132,10 @@ void WindowProgram::BuildDevice() {
                              },
                      });
   worker_ = std::make_unique<SyncWorker>(*link_, *pointer_, state_.mouseWatchList(), *bridge_);
+  if (traced_ != nullptr) {
+    worker_->SetRefusalNotes(
+        [traced = traced_.get()](std::string_view command) { traced->TraceRefusal(command); });
+  }
   writes_ = std::make_unique<WorkerWrites>(state_, *worker_, [this] { progress_->Start(); });
 }
 

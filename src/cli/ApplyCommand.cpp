@@ -97,6 +97,9 @@ int Apply(Context& context, const ApplyOptions& options) {
   std::optional<SyncFailure> failure;
   {
     SyncWorker worker(device.link(), device.pointer(), state.mouseWatchList(), waiter);
+    if (TracedDevice* traced = device.traced()) {
+      worker.SetRefusalNotes([traced](std::string_view command) { traced->TraceRefusal(command); });
+    }
     worker.Start();
     ProfileSnapshot snapshot =
         TakeSnapshot(state.profileFiles().Current(), state.buttonMacroIds(), state.macroTable());

@@ -25,6 +25,8 @@ class CliDevice {
 
   DeviceLink& link() { return *link_; }
   PointerSettings& pointer() { return *pointer_; }
+  // The trace, or null without --trace.
+  TracedDevice* traced() { return traced_.get(); }
   // The simulated mouse, or null with the real one.
   const SimulatedMouse* simulated() const { return simulated_; }
 

@@ -18,10 +18,11 @@ void AddDefaultsCommand(CLI::App& app, Context& context, int& status) {
   command->add_flag("--chinese", options->chinese, "Chinese captions and language");
   command->callback([&context, &status, options] {
     const auto failed = WriteDefaultDataFiles(options->outDir, options->chinese, SystemFiles());
-    for (const std::filesystem::path& path : failed) {
-      context.err << "n63kctl: cannot write " << path.string() << '\n';
+    if (failed) {
+      context.err << "n63kctl: cannot write " << failed->path.string() << ": "
+                  << FileErrorText(failed->error) << "; no file was written\n";
     }
-    status = failed.empty() ? kExitOk : kExitFailure;
+    status = failed ? kExitFailure : kExitOk;
   });
 }
 

@@ -20,14 +20,14 @@ void AddStatsCommand(CLI::App& app, Context& context, int& status) {
     ProgramState& state = context.State();
     const std::filesystem::path file = state.folders().data / kStatsFileName;
     if (*reset) {
-      const Outcome saved = SaveStats(file, state.files(), StatsRecord{});
+      const Outcome saved = SaveStats(file, state.files(), StatsRecord{}, nullptr);
       state.Tell(saved);
       status = saved.ok() ? kExitOk : kExitFailure;
       return;
     }
     StatsRecord record;
     // Only reading: a damaged file is told about and left as it is.
-    state.Tell(LoadStats(file, state.files(), record, false));
+    state.Tell(LoadStats(file, state.files(), record, nullptr));
     const std::pair<const char*, std::string> lines[] = {
         {"left", CountText(record.left)},
         {"middle", CountText(record.middle)},

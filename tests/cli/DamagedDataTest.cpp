@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <future>
@@ -180,6 +181,34 @@ INSTANTIATE_TEST_SUITE_P(
                        selected += table[1600 * i + 4];
                      }
                      EXPECT_EQ(selected, 1);
+                   }},
+        DamageCase{"AnUnmarkedEntryIsSkippedAndKeptWithItsMacros",
+                   [](const fs::path& d) {
+                     ProfileTableEntries table = DefaultProfileTable();
+                     table[0].selected = 0;
+                     table[2].selected = 1;
+                     table[2].entryMagic = 0;
+                     table[2].macroIds[1] = kMacroId;
+                     table[3].entryMagic = 0xDEAD;
+                     table[3].macroIds[6] = kMacroId;
+                     WriteBytes(d / "Profile/ConfigInfo.cfg", BytesOf(table));
+                   },
+                   {"apply"},
+                   kExitOk,
+                   {},
+                   true,
+                   false,
+                   [](const fs::path& d, const SimulatedMouse&) {
+                     EXPECT_FALSE(fs::exists(d / "Profile/ConfigInfo.cfg.bak"));
+                     const auto bytes = ReadBytes(d / "Profile/ConfigInfo.cfg");
+                     ASSERT_EQ(bytes.size(), sizeof(ProfileTableEntries));
+                     ProfileTableEntries table;
+                     std::memcpy(&table, bytes.data(), sizeof table);
+                     EXPECT_EQ(table[0].selected, 1) << "profile 1 took the place of the unmarked";
+                     EXPECT_EQ(table[2].entryMagic, 0u);
+                     EXPECT_EQ(table[2].macroIds[1], kMacroId);
+                     EXPECT_EQ(table[3].entryMagic, 0xDEADu);
+                     EXPECT_EQ(table[3].macroIds[6], kMacroId);
                    }},
         DamageCase{"AFifoProfileIsUnreadableAtOnce",
                    [](const fs::path& d) {

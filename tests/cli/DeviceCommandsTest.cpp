@@ -271,12 +271,13 @@ TEST_F(DeviceCommandsTest, ApplySendsTheMacrosOfTheProfileAndKeepsTheirIds) {
 
 TEST_F(DeviceCommandsTest, AFailingStepSavesNothing) {
   // Reports of a default write: key matrix 1-3, colour 4, effect 5,
-  // proximity 6, DPI 7-9, report rate 10.
+  // proximity 6, DPI table 7-8; the stage count (9) and the report rate (10)
+  // never fail a write.
   const std::vector<std::pair<int, std::string>> cases = {
       {1, "write mousekey metix fail.\n"},    {3, "write mousekey metix fail.\n"},
       {4, "Write mouse LED color failed.\n"}, {5, "Write mouse effect failed.\n"},
-      {6, "Write mouse touch failed.\n"},     {8, "Write mouse DPI failed.\n"},
-      {9, "Write mouse DPI failed.\n"},       {10, "Write mouse report rate failed.\n"},
+      {6, "Write mouse touch failed.\n"},     {7, "Write mouse DPI failed.\n"},
+      {8, "Write mouse DPI failed.\n"},
   };
   const auto file = ChangedProfile();
   const auto before = Snapshot();
@@ -292,6 +293,82 @@ TEST_F(DeviceCommandsTest, AFailingStepSavesNothing) {
     EXPECT_EQ(err.str(), text) << refused;
     EXPECT_EQ(failing.ReportsSent(), refused) << refused;
     EXPECT_EQ(Snapshot(), before) << refused;
+  }
+}
+
+// Whatever DPI levels a profile holds, the first seven go out through the
+// mouse's stage codes; the profile is used as it is, never replaced.
+TEST_F(DeviceCommandsTest, StoredDpiLevelsGoThroughTheStageCodes) {
+  struct Case {
+    std::vector<std::int32_t> levels;
+    std::string block;
+    std::string stages;
+  };
+  const std::vector<Case> cases = {
+      {{250, 1750, 2250, 2750}, "01 07 09 0b 80 80 80 02 01 07 09 0b 80 80 80 02", "0b 01 03"},
+      {{800, 1000}, "80 04 80 80 80 80 80 02 80 04 80 80 80 80 80 02", "0b 01 01"},
+      {{7000, 0, 500, 500}, "2e 80 02 02 80 80 80 02 2e 80 02 02 80 80 80 02", "0b 01 03"},
+      {{0, 0, 0, 0, 0, 0, 4000, 750, 750},
+       "80 80 80 80 80 80 28 02 80 80 80 80 80 80 28 02",
+       "0b 01 01"},
+  };
+  for (const Case& c : cases) {
+    ProfileRecord record;
+    BuildDefaultProfile(record, false);
+    std::fill(std::begin(record.dpiLevels), std::end(record.dpiLevels), 0);
+    std::copy(c.levels.begin(), c.levels.end(), record.dpiLevels);
+    const auto bytes = RecordBytes(record);
+    const std::vector<std::uint8_t> file(bytes.begin(), bytes.end());
+    WriteBytes(data / "Profile/Profile1.cfg", file);
+
+    const CliRun run = Run({"--simulate", "apply", "--trace"});
+    ASSERT_EQ(run.status, kExitOk) << c.block << run.err;
+    EXPECT_EQ(run.err, "") << c.block;
+    EXPECT_THAT(run.out, HasSubstr(" SET 05 11 01 07 10 00 00"));
+    EXPECT_THAT(run.out, HasSubstr(" OUT 05 " + c.block + " 00")) << run.out;
+    EXPECT_THAT(run.out, HasSubstr(" SET 05 " + c.stages + " 00")) << c.block;
+    EXPECT_EQ(ReadBytes(data / "Profile/Profile1.cfg"), file) << c.block;
+    EXPECT_FALSE(std::filesystem::exists(data / "Profile/Profile1.cfg.bak")) << c.block;
+  }
+}
+
+// The mouse keeps what it had for a refused stage count, report rate or
+// macro; the write goes on, succeeds and is saved, and the trace says which
+// command was refused.
+TEST_F(DeviceCommandsTest, ARefusedStageCountReportRateOrMacroStillWritesAndSaves) {
+  MacroTable macros;
+  macros.PutMacro(test::StoredMacro(0x01000042));
+  ProfileTableEntries table = DefaultProfileTable();
+  table[0].macroIds[4] = 0x01000042;
+  const auto* tableBytes = reinterpret_cast<const std::uint8_t*>(&table);
+  ProfileRecord record;
+  BuildDefaultProfile(record, false);
+  record.pointerSpeed = 15;
+  record.buttons[4].functionCode = kFunctionMacro;
+  record.buttons[4].macroId = 0x01000042;
+  const auto bytes = RecordBytes(record);
+  const std::vector<std::uint8_t> imported(bytes.begin(), bytes.end());
+  WriteBytes(dir / "import.cfg", imported);
+  // With the macro: its header is report 1 and its data 2-17; then the key
+  // matrix 18-20, colour, effect, proximity, the DPI table 24-25, the stage
+  // count 26 and the report rate 27.
+  const std::vector<std::pair<int, std::string>> cases = {
+      {1, "WriteMacro"}, {5, "WriteMacro"}, {26, "SetDpiStage"}, {27, "SetPollingRate"}};
+  for (const auto& [refused, command] : cases) {
+    EXPECT_EQ(Run({"defaults", data.string()}).status, kExitOk);
+    WriteBytes(data / "Macro.cfg", test::TableBytes(macros));
+    WriteBytes(data / "Profile/ConfigInfo.cfg", {tableBytes, tableBytes + sizeof table});
+    VirtualClock fresh;
+    SimulatedMouse failing(fresh);
+    const CliRun run =
+        test::RunInProcess({"--data", data.string(), "--simulate-fail", std::to_string(refused),
+                            "apply", "--from", (dir / "import.cfg").string(), "--trace"},
+                           DeviceEnvironment{&fresh, &failing, nullptr, &pointer});
+    EXPECT_EQ(run.status, kExitOk) << refused << ": " << run.err;
+    EXPECT_THAT(run.out, HasSubstr(" REFUSED " + command + "\n")) << refused;
+    EXPECT_THAT(run.out, HasSubstr(" SET 05 01 01 00")) << refused << ": the write went on";
+    EXPECT_EQ(ReadBytes(data / "Profile/Profile1.cfg"), imported) << refused << ": saved";
+    EXPECT_EQ(failing.memory().keyMatrix[4], 0x02010009u) << refused;
   }
 }
 

@@ -21,7 +21,7 @@ std::vector<std::uint8_t> BytesOf(const T& value) {
 
 }  // namespace
 
-std::vector<DefaultDataFile> DefaultDataFiles(bool chinese) {
+std::vector<FileInSet> DefaultDataFiles(bool chinese) {
   const MacroTable emptyTable;
   const std::span<const std::uint8_t> macros = emptyTable.Bytes();
   const std::int32_t language = chinese ? kLanguageChinese : kLanguageEnglish;
@@ -29,7 +29,7 @@ std::vector<DefaultDataFile> DefaultDataFiles(bool chinese) {
   BuildDefaultProfile(profile, chinese);
   const std::vector<std::uint8_t> profileBytes = BytesOf(profile);
 
-  std::vector<DefaultDataFile> files;
+  std::vector<FileInSet> files;
   for (const std::string_view name : kDataFiles) {
     std::vector<std::uint8_t> bytes;
     if (name == "Macro.cfg") {
@@ -48,18 +48,11 @@ std::vector<DefaultDataFile> DefaultDataFiles(bool chinese) {
   return files;
 }
 
-std::vector<std::filesystem::path> WriteDefaultDataFiles(const std::filesystem::path& folder,
-                                                         bool chinese, FileAccess& files) {
+std::optional<FileSetFailure> WriteDefaultDataFiles(const std::filesystem::path& folder,
+                                                    bool chinese, FileAccess& files) {
   std::error_code ignored;
-  std::filesystem::create_directories(folder / "Profile", ignored);
-  std::vector<std::filesystem::path> failed;
-  for (const DefaultDataFile& file : DefaultDataFiles(chinese)) {
-    const std::filesystem::path path = folder / file.name;
-    if (files.Write(path, file.bytes) != FileError::kNone) {
-      failed.push_back(path);
-    }
-  }
-  return failed;
+  std::filesystem::create_directories(folder, ignored);
+  return WriteFileSet(folder, DefaultDataFiles(chinese), files);
 }
 
 }  // namespace n63k

@@ -107,17 +107,34 @@ Message MessageFor(const Notice& notice, const Localisation& localisation) {
                            path) +
                     notice.detail};
       }
+      if (task == FileTask::kLoadMacros) {
+        return {Box::kStandard,
+                FormatText(chinese ? "宏文件 %s 比程序写入的更长（原文件已备份），宏按其开头读取："
+                                   : "The macro file %s is longer than the program writes (the old "
+                                     "file is kept as a backup); its macros are read from its "
+                                     "start: ",
+                           path) +
+                    notice.detail};
+      }
       if (task == FileTask::kLoadProfileTable) {
         return {Box::kStandard,
-                FormatText(chinese ? "配置表 %s 已损坏，已重建（原文件已备份）：当前为配置 1，"
-                                     "按键的宏需重新选择。"
+                FormatText(chinese ? "配置表 %s 已损坏，已重建（原文件已备份）：当前为配置 1；"
+                                     "文件中完整的配置仍保留按键的宏，其余的需重新选择。"
                                    : "The profile table %s was damaged and has been rebuilt "
-                                     "(the old file is kept as a backup): profile 1 is current "
-                                     "and the buttons' macros must be chosen again.",
+                                     "(the old file is kept as a backup): profile 1 is current; "
+                                     "the profiles the file still held whole keep their buttons' "
+                                     "macros, the others' must be chosen again.",
                            path) +
                     "\n" + notice.detail};
       }
       break;
+    case Problem::kNoBackup:
+      return {Box::kStandard,
+              FormatText(chinese ? "文件 %s 已损坏，但无法为它保留备份，因此保持原样："
+                                 : "The file %s is damaged, but no backup of it could be made, "
+                                   "so it is left as it is: ",
+                         path) +
+                  notice.detail + (chinese ? "。" : ".")};
     case Problem::kInUse:
       return {Box::kInfo, chinese ? "当前宏正在被使用，不能删除！"
                                   : "The macro is being applied and cannot be deleted!"};

@@ -16,6 +16,14 @@ namespace fs = std::filesystem;
 // Far above any data file (the macro file, the largest, is about 2 MB).
 constexpr std::size_t kMaxBackupBytes = 64u << 20;
 
+// At most `maxBytes` of the file; `longer` when it holds more.
+FileError ReadUpTo(FileAccess& files, const fs::path& path, std::vector<std::uint8_t>& bytes,
+                   bool& longer) {
+  const FileError error = files.Read(path, bytes, kMaxBackupBytes + 1);
+  longer = bytes.size() > kMaxBackupBytes;
+  return error;
+}
+
 // The number of a backup name of `base` ("NAME.bak" is 1, "NAME.bak.N" is N),
 // or 0 for any other name.
 std::uint64_t BackupNumber(std::string_view name, std::string_view base) {
@@ -66,10 +74,11 @@ bool Exists(const fs::path& path) {
 
 }  // namespace
 
-BackupResult KeepBackup(const fs::path& file, std::span<const std::uint8_t> replacement) {
+BackupResult KeepBackup(const fs::path& file, std::span<const std::uint8_t> replacement,
+                        FileAccess& files) {
   std::vector<std::uint8_t> bytes;
   bool longer = false;
-  const FileError readError = ReadFileBytes(file, bytes, kMaxBackupBytes, longer);
+  const FileError readError = ReadUpTo(files, file, bytes, longer);
   if (readError == FileError::kNotFound) {
     return {BackupOutcome::kNoFile, {}, readError};
   }
@@ -87,8 +96,8 @@ BackupResult KeepBackup(const fs::path& file, std::span<const std::uint8_t> repl
     const fs::path newest = BackupPath(file, number);
     std::vector<std::uint8_t> kept;
     bool keptLonger = false;
-    if (ReadFileBytes(newest, kept, kMaxBackupBytes, keptLonger) == FileError::kNone &&
-        !keptLonger && SameBytes(kept, bytes)) {
+    if (ReadUpTo(files, newest, kept, keptLonger) == FileError::kNone && !keptLonger &&
+        SameBytes(kept, bytes)) {
       return {BackupOutcome::kSameAsNewestBackup, newest, FileError::kNone};
     }
   }
@@ -100,11 +109,61 @@ BackupResult KeepBackup(const fs::path& file, std::span<const std::uint8_t> repl
     ++number;
   } while (Exists(BackupPath(file, number)));
   const fs::path backup = BackupPath(file, number);
-  const FileError writeError = WriteFileAtomic(backup, bytes);
+  const FileError writeError = files.Write(backup, bytes);
   if (writeError != FileError::kNone) {
     return {BackupOutcome::kWriteFailed, backup, writeError};
   }
   return {BackupOutcome::kWritten, backup, FileError::kNone};
+}
+
+bool MayReplace(const BackupResult& backup) {
+  switch (backup.outcome) {
+    case BackupOutcome::kWritten:
+    case BackupOutcome::kNoFile:
+    case BackupOutcome::kSameAsReplacement:
+    case BackupOutcome::kSameAsNewestBackup:
+      return true;
+    case BackupOutcome::kUnreadable:
+    case BackupOutcome::kTooLarge:
+    case BackupOutcome::kWriteFailed:
+      break;
+  }
+  return false;
+}
+
+std::string BackupFailureText(const BackupResult& backup) {
+  if (backup.outcome == BackupOutcome::kTooLarge) {
+    return "it is larger than " + std::to_string(kMaxBackupBytes >> 20) + " MiB";
+  }
+  if (backup.outcome == BackupOutcome::kUnreadable) {
+    return "it cannot be read: " + FileErrorText(backup.error);
+  }
+  return FileErrorText(backup.error);
+}
+
+Notice NoBackupNotice(FileTask task, const fs::path& file, const BackupResult& backup,
+                      std::string_view consequence) {
+  std::string detail = BackupFailureText(backup);
+  if (!consequence.empty()) {
+    detail += "; ";
+    detail += consequence;
+  }
+  return {task, Problem::kNoBackup, file, std::move(detail)};
+}
+
+BackupResult BackupGuard::Keep(const fs::path& file, std::span<const std::uint8_t> replacement,
+                               FileAccess& files) {
+  const BackupResult backup = KeepBackup(file, replacement, files);
+  owed_ = !MayReplace(backup);
+  return backup;
+}
+
+BackupResult BackupGuard::BeforeSave(const fs::path& file,
+                                     std::span<const std::uint8_t> replacement, FileAccess& files) {
+  if (!owed_) {
+    return {};
+  }
+  return Keep(file, replacement, files);
 }
 
 }  // namespace n63k

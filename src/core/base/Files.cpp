@@ -94,25 +94,6 @@ FileError ReadOpenFile(int fd, std::vector<std::uint8_t>& out, std::size_t maxBy
   return FileError::kNone;
 }
 
-// The path a write replaces: the end of a chain of symbolic links, or the
-// path itself. A dangling link ends at the missing target.
-FileError FinalTarget(const fs::path& path, fs::path& target) {
-  target = path;
-  for (int hops = 0; hops < kMaxLinkHops; ++hops) {
-    struct stat info {};
-    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-      return FileError::kNone;
-    }
-    std::error_code error;
-    const fs::path next = fs::read_symlink(target, error);
-    if (error) {
-      return FileErrorOf(error.value());
-    }
-    target = next.is_absolute() ? next : target.parent_path() / next;
-  }
-  return FileError::kOther;
-}
-
 bool IsTemplateCharacter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
@@ -142,6 +123,23 @@ bool IsTemporaryName(std::string_view name, std::span<const std::string> dataNam
 }
 
 }  // namespace
+
+FileError FinalTarget(const fs::path& path, fs::path& target) {
+  target = path;
+  for (int hops = 0; hops < kMaxLinkHops; ++hops) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+      return FileError::kNone;
+    }
+    std::error_code error;
+    const fs::path next = fs::read_symlink(target, error);
+    if (error) {
+      return FileErrorOf(error.value());
+    }
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return FileError::kOther;
+}
 
 FileError FileErrorOf(int error) {
   switch (error) {
@@ -185,6 +183,14 @@ FileError ReadFileBytes(const fs::path& path, std::vector<std::uint8_t>& out, st
     longer = false;
   }
   return result;
+}
+
+std::uint64_t FileSizeAtLeast(const fs::path& path, std::uint64_t read) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || info.st_size < 0) {
+    return read;
+  }
+  return std::max(read, static_cast<std::uint64_t>(info.st_size));
 }
 
 FileError WriteFileAtomic(const fs::path& path, std::span<const std::uint8_t> bytes) {

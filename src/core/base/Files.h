@@ -35,6 +35,16 @@ FileError FileErrorOf(int error);
                                       std::vector<std::uint8_t>& out, std::size_t maxBytes,
                                       bool& longer);
 
+// The size of the file at `path` (through links), for telling how long a file
+// is that was read only in part; `read`, what the read gave, when the file
+// cannot be examined or has shrunk since.
+std::uint64_t FileSizeAtLeast(const std::filesystem::path& path, std::uint64_t read);
+
+// The path a write of `path` replaces: the end of a chain of symbolic links,
+// or the path itself. A dangling link ends at the missing target.
+[[nodiscard]] FileError FinalTarget(const std::filesystem::path& path,
+                                    std::filesystem::path& target);
+
 // Writes a whole file or nothing: the bytes go to a temporary file
 // "NAME.XXXXXX" beside the target, are flushed to disk, and then replace the
 // target by a rename. A symbolic link is written through to its final target

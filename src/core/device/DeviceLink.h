@@ -41,7 +41,7 @@ class DeviceLink {
   // Reads a feature report; the frame, report ID first.
   std::optional<std::vector<std::uint8_t>> ReadFeature();
   // One 33-byte output report carrying `chunk`. False when the system refused
-  // it, or left it pending for longer than the mouse may take.
+  // it; one left pending counts as done after at most kPendingWriteLimitMs.
   bool WriteChunk(std::span<const std::uint8_t, kChunkBytes> chunk);
   // `data` as 32-byte output reports, each with a pause before and after.
   // False, at the first failing report, or when the length is not a multiple

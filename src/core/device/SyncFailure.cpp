@@ -16,10 +16,6 @@ std::string_view SyncFailureText(SyncFailure failure, bool chineseUi) {
       return "Write mouse touch failed.\n";
     case SyncFailure::kDpi:
       return "Write mouse DPI failed.\n";
-    case SyncFailure::kMacro:
-      return chineseUi ? "写入鼠标宏失败。\n" : "Write mouse macro failed.\n";
-    case SyncFailure::kPollingRate:
-      return chineseUi ? "写入鼠标回报率失败。\n" : "Write mouse report rate failed.\n";
     case SyncFailure::kStopped:
       return chineseUi ? "写入鼠标未完成即被停止。\n"
                        : "Writing the mouse was stopped before it finished.\n";

@@ -12,13 +12,11 @@ enum class SyncFailure {
   kLedColours = 3,
   kProximity = 4,
   kDpi = 5,
-  kMacro = 6,
-  kPollingRate = 7,
   kStopped = 8,  // the program stopped the worker before the write ended
 };
 
-// The text shown for a failure; it ends with a line break. The steps that
-// the device link added later have a Chinese wording too.
+// The text shown for a failure; it ends with a line break. The stop, which
+// the device link added, has a Chinese wording too.
 std::string_view SyncFailureText(SyncFailure failure, bool chineseUi);
 
 }  // namespace n63k

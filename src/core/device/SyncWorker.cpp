@@ -124,6 +124,14 @@ void SyncWorker::Run() {
   }
 }
 
+bool SyncWorker::Taken(bool accepted, std::string_view command) {
+  // A stop ends the write at once: what it cut short was not refused.
+  if (!accepted && refusalNotes_ && !stop_.Requested()) {
+    refusalNotes_(command);
+  }
+  return accepted;
+}
+
 std::optional<SyncFailure> SyncWorker::WriteKeyMatrixWithMacros(const ProfileSnapshot& snapshot) {
   const ProfileRecord& record = snapshot.record;
   KeyMatrix matrix{};
@@ -136,9 +144,7 @@ std::optional<SyncFailure> SyncWorker::WriteKeyMatrixWithMacros(const ProfileSna
     if (entry.functionCode == kFunctionMacro) {
       if (const auto& found = snapshot.macros[static_cast<std::size_t>(slot)]) {
         const MacroWrite written = WriteMacro(link_, nextMacroSlot, *found);
-        if (!written.sent) {
-          return SyncFailure::kMacro;
-        }
+        static_cast<void>(Taken(written.sent, "WriteMacro"));
         link_.Pause(kMacroPauseMs);
         macro = DeviceMacro{nextMacroSlot, written.wordCount};
         ++nextMacroSlot;
@@ -154,7 +160,7 @@ std::optional<SyncFailure> SyncWorker::WriteKeyMatrixWithMacros(const ProfileSna
     link_.Pause(kButtonPauseMs);
   }
   matrix[kFixedPosition] = kFixedWord;
-  if (!WriteKeyMatrix(link_, matrix)) {
+  if (!Taken(WriteKeyMatrix(link_, matrix), "WriteKeyMatrix")) {
     return SyncFailure::kKeyMatrix;
   }
   return std::nullopt;
@@ -167,33 +173,33 @@ std::optional<SyncFailure> SyncWorker::WriteProfile(const ProfileSnapshot& snaps
   }
   listener_.OnSyncProgress(60);
 
-  if (!SetLedColour(link_, record.ledColours[3])) {
+  if (!Taken(SetLedColour(link_, record.ledColours[3]), "SetLedColour")) {
     return SyncFailure::kLedColour;
   }
-  if (!SetLedEffect(link_, LedEffectArguments(record))) {
+  if (!Taken(SetLedEffect(link_, LedEffectArguments(record)), "SetLedEffect")) {
     return SyncFailure::kLedEffect;
   }
-  if (SendsColourBlock(record) && !WriteLedColours(link_, BuildColourBlock(record))) {
+  if (SendsColourBlock(record) &&
+      !Taken(WriteLedColours(link_, BuildColourBlock(record)), "WriteLedColours")) {
     return SyncFailure::kLedColours;
   }
   listener_.OnSyncProgress(70);
-  if (!SetProximity(link_, ProximityValue(record))) {
+  if (!Taken(SetProximity(link_, ProximityValue(record)), "SetProximity")) {
     return SyncFailure::kProximity;
   }
   listener_.OnSyncProgress(75);
 
   const DpiTable dpi = BuildDpiTable(std::span(record.dpiLevels));
-  if (!WriteDpiTable(link_, dpi.block) ||
-      !SetDpiStage(link_, std::min(dpi.stageCount, kMostDpiStages))) {
+  if (!Taken(WriteDpiTable(link_, dpi.block), "WriteDpiTable")) {
     return SyncFailure::kDpi;
   }
+  static_cast<void>(
+      Taken(SetDpiStage(link_, std::min(dpi.stageCount, kMostDpiStages)), "SetDpiStage"));
   listener_.OnSyncProgress(80);
 
   pointer_.Apply({record.pointerPrecision, record.pointerSpeed, record.wheelScrollLines});
   listener_.OnSyncProgress(90);
-  if (!SetPollingRate(link_, record.pollingRate)) {
-    return SyncFailure::kPollingRate;
-  }
+  static_cast<void>(Taken(SetPollingRate(link_, record.pollingRate), "SetPollingRate"));
   listener_.OnSyncProgress(100);
   link_.Pause(kClosingPauseMs);
   return std::nullopt;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string_view>
 #include <thread>
 
 #include "core/base/StopSignal.h"
@@ -28,8 +30,9 @@ class SyncListener {
 // The thread that writes a profile to the mouse: it sleeps until a write is
 // requested, then sends the key matrix with the macros that buttons use, the
 // lighting, proximity, DPI stages, pointer settings and report rate of the
-// snapshot it was handed. The listener saves the profile after success; the
-// listener's owner marks the worker idle again once it has handled the
+// snapshot it was handed. A refused macro, stage count or report rate does not
+// end the write: the mouse keeps what it had for them, and the rest goes on. The listener saves the
+// profile after success; the listener's owner marks the worker idle again once it has handled the
 // outcome.
 class SyncWorker {
  public:
@@ -38,6 +41,13 @@ class SyncWorker {
   ~SyncWorker();
   SyncWorker(const SyncWorker&) = delete;
   SyncWorker& operator=(const SyncWorker&) = delete;
+
+  // Told the name of each command the mouse refuses ("SetDpiStage"), on the
+  // worker's thread, whether or not the refusal ends the write: the trace.
+  // Set while no write is under way.
+  void SetRefusalNotes(std::function<void(std::string_view command)> notes) {
+    refusalNotes_ = std::move(notes);
+  }
 
   // Starts the thread, also again after Stop.
   void Start();
@@ -59,11 +69,14 @@ class SyncWorker {
   void Run();
   std::optional<SyncFailure> WriteProfile(const ProfileSnapshot& snapshot);
   std::optional<SyncFailure> WriteKeyMatrixWithMacros(const ProfileSnapshot& snapshot);
+  // `accepted`, after telling the refusal notes of `command` when it is false.
+  bool Taken(bool accepted, std::string_view command);
 
   DeviceLink& link_;
   PointerSettings& pointer_;
   MouseWatchList& watchList_;
   SyncListener& listener_;
+  std::function<void(std::string_view command)> refusalNotes_;
 
   mutable std::mutex mutex_;
   std::condition_variable changed_;

@@ -4,7 +4,9 @@ namespace n63k {
 
 TracedDevice::TracedDevice(HidTransport& transport, PointerSettings& pointer, const Clock& clock,
                            std::uint64_t startMs, TraceLineSink sink)
-    : sink_(std::move(sink)),
+    : clock_(clock),
+      startMs_(startMs),
+      sink_(std::move(sink)),
       transport_(
           transport, clock,
           [this, startMs](const TransferRecord& record) { sink_(TraceLine(record, startMs)); }),
@@ -18,5 +20,9 @@ TracedDevice::TracedDevice(HidTransport& transport, PointerSettings& pointer, co
               sink_(line);
             }
           }) {}
+
+void TracedDevice::TraceRefusal(std::string_view command) {
+  sink_(std::to_string(clock_.NowMs() - startMs_) + " REFUSED " + std::string(command));
+}
 
 }  // namespace n63k

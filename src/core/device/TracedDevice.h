@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/base/Clock.h"
 #include "core/device/HidTransport.h"
@@ -28,8 +29,12 @@ class TracedDevice {
 
   HidTransport& transport() { return transport_; }
   PointerSettings& pointer() { return pointer_; }
+  // "T REFUSED COMMAND": the mouse refused `command` (SyncWorker::SetRefusalNotes).
+  void TraceRefusal(std::string_view command);
 
  private:
+  const Clock& clock_;
+  std::uint64_t startMs_;
   TraceLineSink sink_;
   TracingTransport transport_;
   TracingPointerSettings pointer_;

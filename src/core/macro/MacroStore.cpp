@@ -1,5 +1,6 @@
 #include "core/macro/MacroStore.h"
 
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -24,19 +25,40 @@ fs::path MacroStore::Path() const {
 
 Outcome MacroStore::LoadMacroTable() {
   std::vector<std::uint8_t> bytes;
-  const FileError error = files_.Read(Path(), bytes, sizeof(MacroSlots));
+  // One byte more than the table, so that a long file is seen.
+  const FileError error = files_.Read(Path(), bytes, sizeof(MacroSlots) + 1);
+  guard_ = {};
   if (error != FileError::kNone) {
-    bytes.clear();
-  }
-  table_.Fill(bytes);
-  if (error != FileError::kNone) {
+    table_.Fill({});
     return Outcome::Failure(FileNotice(FileTask::kLoadMacros, Path(), error));
   }
-  return {};
+  const bool longer = bytes.size() > sizeof(MacroSlots);
+  if (longer) {
+    bytes.resize(sizeof(MacroSlots));
+  }
+  table_.Fill(bytes);
+  if (!longer) {
+    return {};
+  }
+  // Saving the table would cut off what lies beyond it.
+  const std::string size = "size " + std::to_string(FileSizeAtLeast(Path(), bytes.size() + 1)) +
+                           " bytes, expected at most " + std::to_string(sizeof(MacroSlots));
+  const BackupResult backup = guard_.Keep(Path(), table_.Bytes(), files_);
+  if (!MayReplace(backup)) {
+    return Outcome().Note(NoBackupNotice(FileTask::kLoadMacros, Path(), backup,
+                                         size + "; its macros are read from its start and not "
+                                                "saved until a backup can be made"));
+  }
+  return Outcome().Note({FileTask::kLoadMacros, Problem::kDamaged, Path(), size});
 }
 
 Outcome MacroStore::SaveMacroTable() {
   const fs::path path = Path();
+  const BackupResult backup = guard_.BeforeSave(path, table_.Bytes(), files_);
+  if (!MayReplace(backup)) {
+    return Outcome::Failure(
+        NoBackupNotice(FileTask::kSaveMacros, path, backup, "the macros are not saved"));
+  }
   std::error_code unknown;
   const bool exists = fs::exists(path, unknown) || unknown;
   if (!exists) {

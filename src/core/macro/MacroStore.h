@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "core/base/Backups.h"
 #include "core/base/Clock.h"
 #include "core/base/FileAccess.h"
 #include "core/base/Outcome.h"
@@ -20,12 +21,14 @@ class MacroStore {
 
   std::filesystem::path Path() const;
 
-  // Fills the table from the file, once at start-up; on any failure the table
-  // is empty.
+  // Fills the table from the file; on any failure the table is empty. A file
+  // longer than the table is read from its start, told, and kept as a backup
+  // before anything is saved over it.
   Outcome LoadMacroTable();
 
   // Writes the whole table, whole or not at all. A missing file is told and
-  // then created. Succeeds when the file now equals the table.
+  // then created. Succeeds when the file now equals the table; fails, saving
+  // nothing, while a long file could not be kept yet.
   Outcome SaveMacroTable();
 
   // Puts the record into the table (MacroTable::PutMacro) and saves it. Fails
@@ -42,6 +45,7 @@ class MacroStore {
   MacroTable& table_;
   FileAccess& files_;
   Clock& clock_;
+  BackupGuard guard_;
 };
 
 }  // namespace n63k

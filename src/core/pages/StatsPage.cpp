@@ -32,7 +32,7 @@ constexpr std::array<LabelPair, stats_page::kFigureCount> kLabels = {{
 }  // namespace
 
 StatsPage::StatsPage(StatsPageSettings settings) : settings_(std::move(settings)) {
-  const Outcome loaded = LoadStats(FilePath(), settings_.files, record_, true);
+  const Outcome loaded = LoadStats(FilePath(), settings_.files, record_, &guard_);
   settings_.tell(loaded);
   shownDistance_ = record_.distance;
   UpdateLevel();
@@ -114,7 +114,7 @@ void StatsPage::Save() {
 
 void StatsPage::SaveRecord(SaveKind kind) {
   Outcome saved;
-  settings_.holdData([&] { saved = SaveStats(FilePath(), settings_.files, record_); });
+  settings_.holdData([&] { saved = SaveStats(FilePath(), settings_.files, record_, &guard_); });
   if (saved.ok()) {
     changedSinceSave_ = false;
     timedFailureTold_ = false;

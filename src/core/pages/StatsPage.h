@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/Backups.h"
 #include "core/base/FileAccess.h"
 #include "core/base/Geometry.h"
 #include "core/base/Timers.h"
@@ -105,6 +106,7 @@ class StatsPage {
 
   StatsPageSettings settings_;
   StatsPageObserver* observer_ = nullptr;
+  BackupGuard guard_;
   StatsRecord record_;
   int level_ = 0;
   int shownLevel_ = kNoLevelShown;

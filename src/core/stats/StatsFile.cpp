@@ -3,12 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "core/base/Backups.h"
-
 namespace n63k {
 
 Outcome LoadStats(const std::filesystem::path& file, FileAccess& files, StatsRecord& record,
-                  bool keepDamaged) {
+                  BackupGuard* guard) {
   record = {};
   std::vector<std::uint8_t> bytes;
   // One byte more than the record, so that a long file is seen.
@@ -20,17 +18,31 @@ Outcome LoadStats(const std::filesystem::path& file, FileAccess& files, StatsRec
   if (bytes.size() == kStatsFileSize) {
     return {};
   }
-  if (keepDamaged) {
-    static_cast<void>(KeepBackup(file, EncodeStats(record)));
-  }
   const std::string detail =
       bytes.size() < kStatsFileSize
           ? std::to_string(bytes.size()) + " of " + std::to_string(kStatsFileSize) + " bytes"
-          : "longer than " + std::to_string(kStatsFileSize) + " bytes";
+          : std::to_string(FileSizeAtLeast(file, bytes.size())) + " bytes, expected " +
+                std::to_string(kStatsFileSize);
+  if (guard != nullptr) {
+    const BackupResult backup = guard->Keep(file, EncodeStats(record), files);
+    if (!MayReplace(backup)) {
+      return Outcome().Note(
+          NoBackupNotice(FileTask::kLoadStatistics, file, backup,
+                         detail + "; the counts are not saved until a backup can be made"));
+    }
+  }
   return Outcome().Note({FileTask::kLoadStatistics, Problem::kDamaged, file, detail});
 }
 
-Outcome SaveStats(const std::filesystem::path& file, FileAccess& files, const StatsRecord& record) {
+Outcome SaveStats(const std::filesystem::path& file, FileAccess& files, const StatsRecord& record,
+                  BackupGuard* guard) {
+  if (guard != nullptr) {
+    const BackupResult backup = guard->BeforeSave(file, EncodeStats(record), files);
+    if (!MayReplace(backup)) {
+      return Outcome::Failure(
+          NoBackupNotice(FileTask::kSaveStatistics, file, backup, "the counts are not saved"));
+    }
+  }
   const FileError error = files.Write(file, EncodeStats(record));
   if (error != FileError::kNone) {
     return Outcome::Failure(FileNotice(FileTask::kSaveStatistics, file, error));

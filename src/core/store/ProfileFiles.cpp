@@ -20,7 +20,7 @@ ProfileLoad ProfileFiles::ReadProfile(const fs::path& path, ProfileRecord& into,
   // One byte more than a record, so that a long file is seen as damaged.
   const FileError error = files_.Read(path, bytes, sizeof(ProfileRecord) + 1);
   if (error == FileError::kNone) {
-    const ProfileCheck check = ValidateProfile(bytes);
+    const ProfileCheck check = ValidateProfile(bytes, FileSizeAtLeast(path, bytes.size()));
     if (!check.valid()) {
       return {LoadResult::kInvalid,
               Outcome().Note({FileTask::kLoadProfile, Problem::kDamaged, path, check.description})};
@@ -44,11 +44,9 @@ Outcome ProfileFiles::WriteDefaultProfile(const fs::path& path, ProfileRecord& i
   ProfileRecord defaults;
   BuildDefaultProfile(defaults, localisation_.chineseUi);
   // Without its backup a damaged file would be lost for good: then it stays.
-  const BackupResult backup = KeepBackup(path, RecordBytes(defaults));
-  if (backup.outcome == BackupOutcome::kWriteFailed) {
-    Notice notice = FileNotice(FileTask::kWriteDefaultProfile, backup.path, backup.error);
-    notice.detail = "no backup could be kept: " + notice.detail;
-    return Outcome::Failure(std::move(notice));
+  const BackupResult backup = KeepBackup(path, RecordBytes(defaults), files_);
+  if (!MayReplace(backup)) {
+    return Outcome::Failure(NoBackupNotice(FileTask::kWriteDefaultProfile, path, backup, {}));
   }
   const FileError error = files_.Write(path, RecordBytes(defaults));
   if (error != FileError::kNone) {

@@ -13,7 +13,7 @@ ImportedProfile ReadImportedProfile(const std::filesystem::path& path, FileAcces
   if (error != FileError::kNone) {
     return {std::nullopt, Outcome::Failure(FileNotice(FileTask::kImportProfile, path, error))};
   }
-  const ProfileCheck check = ValidateProfile(bytes);
+  const ProfileCheck check = ValidateProfile(bytes, FileSizeAtLeast(path, bytes.size()));
   if (!check.valid()) {
     return {std::nullopt, Outcome::Failure({FileTask::kImportProfile, Problem::kDamaged, path,
                                             check.description})};

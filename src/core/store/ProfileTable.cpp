@@ -38,22 +38,8 @@ fs::path ProfileTable::TablePath() const {
 
 namespace {
 
-// Whether a table read from the file can be trusted: every entry marked
-// valid, each selected flag 0 or 1. The program never writes anything else.
-std::string TableDamage(std::size_t size, const ProfileTableEntries& entries) {
-  if (size != sizeof entries) {
-    return "size " + std::to_string(size) + " bytes, expected " + std::to_string(sizeof entries);
-  }
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (entries[i].entryMagic != kEntryMagic) {
-      return "entry " + std::to_string(i + 1) + " is not marked valid";
-    }
-    if (entries[i].selected != 0 && entries[i].selected != 1) {
-      return "entry " + std::to_string(i + 1) + " has selection " +
-             std::to_string(entries[i].selected);
-    }
-  }
-  return {};
+std::span<const std::uint8_t> TableBytes(const ProfileTableEntries& entries) {
+  return {reinterpret_cast<const std::uint8_t*>(&entries), sizeof entries};
 }
 
 }  // namespace
@@ -63,26 +49,21 @@ Outcome ProfileTable::LoadProfileTable() {
   std::vector<std::uint8_t> bytes;
   // One byte more than the table, so that a long file is seen as damaged.
   const FileError error = files_.Read(TablePath(), bytes, sizeof entries_ + 1);
-  bool rebuild = true;
+  std::memset(&entries_, 0, sizeof entries_);
   if (error == FileError::kNone) {
-    std::memset(&entries_, 0, sizeof entries_);
     std::memcpy(&entries_, bytes.data(), std::min(bytes.size(), sizeof entries_));
-    const std::string damage = TableDamage(bytes.size(), entries_);
-    rebuild = !damage.empty();
-    if (rebuild) {
-      outcome.Note({FileTask::kLoadProfileTable, Problem::kDamaged, TablePath(), damage});
-    }
-  } else {
-    outcome.Note(FileNotice(FileTask::kLoadProfileTable, TablePath(), error));
   }
-
+  // Only a file of another size is damaged: entries without the valid mark
+  // are skipped below and kept as they are, whatever their selection.
+  if (error == FileError::kNone && bytes.size() != sizeof entries_) {
+    const std::size_t wholeEntries = std::min(bytes.size(), sizeof entries_) / sizeof entries_[0];
+    outcome.Add(RebuildTable(wholeEntries, TableDamage(bytes.size())));
+  } else if (error != FileError::kNone) {
+    outcome.Note(FileNotice(FileTask::kLoadProfileTable, TablePath(), error));
+    outcome.Add(RebuildTable(0, {}));
+  }
   for (int i = 0; i < kProfileCount; ++i) {
     SetFixedText(entries_[static_cast<std::size_t>(i)].filePath, ProfilePath(i).string());
-  }
-  // A missing or damaged table starts again from the defaults, with exactly
-  // one profile selected; a damaged file is kept first.
-  if (rebuild) {
-    outcome.Add(RebuildTable(error == FileError::kNone));
   }
 
   bool found = false;
@@ -167,23 +148,49 @@ ProfileSwitch ProfileTable::SwitchProfile(int entry) {
   return {true, std::move(load.outcome)};
 }
 
-Outcome ProfileTable::RebuildTable(bool keepOld) {
+std::string ProfileTable::TableDamage(std::size_t readSize) const {
+  return "size " + std::to_string(FileSizeAtLeast(TablePath(), readSize)) + " bytes, expected " +
+         std::to_string(sizeof entries_);
+}
+
+Outcome ProfileTable::RebuildTable(std::size_t wholeEntries, std::string damage) {
+  // What the file held whole still names the profiles' macros.
+  const ProfileTableEntries read = entries_;
   entries_ = DefaultProfileTable();
+  for (std::size_t i = 0; i < wholeEntries; ++i) {
+    std::copy(std::begin(read[i].macroIds), std::end(read[i].macroIds),
+              std::begin(entries_[i].macroIds));
+  }
   for (int i = 0; i < kProfileCount; ++i) {
     SetFixedText(entries_[static_cast<std::size_t>(i)].filePath, ProfilePath(i).string());
   }
-  const std::span<const std::uint8_t> bytes{reinterpret_cast<const std::uint8_t*>(&entries_),
-                                            sizeof entries_};
-  if (keepOld) {
-    const BackupResult backup = KeepBackup(TablePath(), bytes);
-    if (backup.outcome == BackupOutcome::kWriteFailed ||
-        backup.outcome == BackupOutcome::kUnreadable) {
-      // The damaged file stays; the rebuilt table lives in memory until the
-      // next successful write to the mouse.
-      return {};
-    }
+  const BackupResult backup = tableGuard_.Keep(TablePath(), TableBytes(entries_), files_);
+  if (!MayReplace(backup)) {
+    // The file stays as it is; the rebuilt table lives in memory and is
+    // saved only once a backup can be made.
+    return Outcome().Note(NoBackupNotice(
+        FileTask::kLoadProfileTable, TablePath(), backup,
+        (damage.empty() ? "" : damage + "; ") +
+            "profile 1 is current, and the table is saved only once a backup can be made"));
   }
-  const FileError error = files_.Write(TablePath(), bytes);
+  Outcome outcome;
+  if (!damage.empty()) {
+    outcome.Note({FileTask::kLoadProfileTable, Problem::kDamaged, TablePath(), std::move(damage)});
+  }
+  const FileError error = files_.Write(TablePath(), TableBytes(entries_));
+  if (error != FileError::kNone) {
+    outcome.Fail(FileNotice(FileTask::kSaveProfileTable, TablePath(), error));
+  }
+  return outcome;
+}
+
+Outcome ProfileTable::WriteTable(const ProfileTableEntries& entries) {
+  const BackupResult backup = tableGuard_.BeforeSave(TablePath(), TableBytes(entries), files_);
+  if (!MayReplace(backup)) {
+    return Outcome::Failure(NoBackupNotice(FileTask::kSaveProfileTable, TablePath(), backup,
+                                           "the profile table is not saved"));
+  }
+  const FileError error = files_.Write(TablePath(), TableBytes(entries));
   if (error != FileError::kNone) {
     return Outcome::Failure(FileNotice(FileTask::kSaveProfileTable, TablePath(), error));
   }
@@ -203,12 +210,7 @@ Outcome ProfileTable::SaveProfileTable() {
   if (!outcome.ok()) {
     return outcome;
   }
-  const FileError error = files_.Write(
-      TablePath(), {reinterpret_cast<const std::uint8_t*>(&entries_), sizeof entries_});
-  if (error != FileError::kNone) {
-    outcome.Fail(FileNotice(FileTask::kSaveProfileTable, TablePath(), error));
-  }
-  return outcome;
+  return outcome.Add(WriteTable(entries_));
 }
 
 Outcome ProfileTable::SaveEditedProfile(int selectedEntry) {
@@ -222,12 +224,7 @@ Outcome ProfileTable::SaveEditedProfile(int selectedEntry) {
   for (int i = 0; i < kProfileCount; ++i) {
     stored[static_cast<std::size_t>(i)].selected = i == selectedEntry ? 1 : 0;
   }
-  const FileError error =
-      files_.Write(TablePath(), {reinterpret_cast<const std::uint8_t*>(&stored), sizeof stored});
-  if (error != FileError::kNone) {
-    outcome.Fail(FileNotice(FileTask::kSaveProfileTable, TablePath(), error));
-  }
-  return outcome;
+  return outcome.Add(WriteTable(stored));
 }
 
 }  // namespace n63k

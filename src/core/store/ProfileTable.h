@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
+#include "core/base/Backups.h"
 #include "core/base/FileAccess.h"
 #include "core/base/Outcome.h"
 #include "core/store/ButtonMacroIds.h"
@@ -52,11 +54,14 @@ class ProfileTable {
   ProfileTable(std::filesystem::path dataFolder, ProfileFiles& profiles, ButtonMacroIds& macroIds,
                FileAccess& files);
 
-  // Reads "ConfigInfo.cfg", chooses the current profile and loads it. A
-  // missing, short or damaged table is rebuilt from the defaults (after a
-  // backup of a damaged one), with profile 1 selected and no macros. The
-  // caller copies the current entry's macros into ButtonMacroIds when it is
-  // ready for them (UseCurrentMacroIds).
+  // Reads "ConfigInfo.cfg", chooses the current profile and loads it.
+  // Entries without the valid mark are skipped and kept. A missing or
+  // unreadable table, or one of another size, is rebuilt from the defaults
+  // with profile 1 selected; the entries the file held whole keep their
+  // macros. A file that is there is replaced only after its backup exists;
+  // until then the rebuilt table lives in memory. The caller copies the
+  // current entry's macros into ButtonMacroIds when it is ready for them
+  // (UseCurrentMacroIds).
   Outcome LoadProfileTable();
   void UseCurrentMacroIds();
 
@@ -84,12 +89,16 @@ class ProfileTable {
   const std::array<bool, kProfileCount>& ProfileButtons() const { return pressed_; }
 
  private:
-  Outcome RebuildTable(bool keepOld);
+  std::string TableDamage(std::size_t readSize) const;
+  // `damage` says what is wrong with a file that was read; empty otherwise.
+  Outcome RebuildTable(std::size_t wholeEntries, std::string damage);
+  Outcome WriteTable(const ProfileTableEntries& entries);
 
   std::filesystem::path dataFolder_;
   ProfileFiles& profiles_;
   ButtonMacroIds& macroIds_;
   FileAccess& files_;
+  BackupGuard tableGuard_;
   ProfileTableEntries entries_{};
   int current_ = 0;
   bool currentStored_ = true;

@@ -33,7 +33,7 @@ class StoreFaultsTest : public ::testing::TestWithParam<StoreCase> {
  protected:
   void SetUp() override {
     test::WriteTaggedLanguageFiles(program());
-    ASSERT_TRUE(WriteDefaultDataFiles(program(), false, SystemFiles()).empty());
+    ASSERT_FALSE(WriteDefaultDataFiles(program(), false, SystemFiles()).has_value());
     state_ = std::make_unique<ProgramState>(Folders{program(), data()}, messages_, clock_, files_);
     state_->LoadStoredSettings();
     ASSERT_TRUE(state_->macroStore().StoreMacro(test::StoredMacro(kMacroId)).ok());

@@ -34,7 +34,7 @@ TEST(Backups, NumbersBackupsAndNeverOverwritesOne) {
   const char* expected[] = {"Profile1.cfg.bak", "Profile1.cfg.bak.2", "Profile1.cfg.bak.3"};
   for (std::size_t i = 0; i < std::size(versions); ++i) {
     WriteBytes(file, versions[i]);
-    const BackupResult result = KeepBackup(file, kDefaults);
+    const BackupResult result = KeepBackup(file, kDefaults, SystemFiles());
     ASSERT_EQ(result.outcome, BackupOutcome::kWritten) << i;
     EXPECT_EQ(result.path, dir / expected[i]);
     WriteBytes(file, kDefaults);
@@ -48,14 +48,14 @@ TEST(Backups, SkipsWhatIsAlreadyKeptOrNeedsNoKeeping) {
   TempDir dir;
   const fs::path file = dir / "ConfigInfo.cfg";
 
-  EXPECT_EQ(KeepBackup(file, kDefaults).outcome, BackupOutcome::kNoFile);
+  EXPECT_EQ(KeepBackup(file, kDefaults, SystemFiles()).outcome, BackupOutcome::kNoFile);
 
   WriteBytes(file, kDefaults);
-  EXPECT_EQ(KeepBackup(file, kDefaults).outcome, BackupOutcome::kSameAsReplacement);
+  EXPECT_EQ(KeepBackup(file, kDefaults, SystemFiles()).outcome, BackupOutcome::kSameAsReplacement);
 
   WriteBytes(file, {7});
-  ASSERT_EQ(KeepBackup(file, kDefaults).outcome, BackupOutcome::kWritten);
-  const BackupResult again = KeepBackup(file, kDefaults);
+  ASSERT_EQ(KeepBackup(file, kDefaults, SystemFiles()).outcome, BackupOutcome::kWritten);
+  const BackupResult again = KeepBackup(file, kDefaults, SystemFiles());
   EXPECT_EQ(again.outcome, BackupOutcome::kSameAsNewestBackup);
   EXPECT_EQ(again.path, dir / "ConfigInfo.cfg.bak");
 
@@ -75,7 +75,7 @@ TEST(Backups, ContinuesAfterTheHighestNumber) {
   WriteBytes(dir / "Macro.cfg.bak.5", {5});
   WriteBytes(file, {6});
 
-  const BackupResult result = KeepBackup(file, kDefaults);
+  const BackupResult result = KeepBackup(file, kDefaults, SystemFiles());
   ASSERT_EQ(result.outcome, BackupOutcome::kWritten);
   EXPECT_EQ(result.path, dir / "Macro.cfg.bak.6");
   EXPECT_EQ(ReadBytes(dir / "Macro.cfg.bak.5"), Bytes{5});
@@ -87,19 +87,19 @@ TEST(Backups, ContinuesAfterTheHighestNumber) {
 TEST(Backups, ReportsWhatKeepsItFromKeepingACopy) {
   TempDir dir;
   ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
-  const BackupResult fifo = KeepBackup(dir / "fifo", kDefaults);
+  const BackupResult fifo = KeepBackup(dir / "fifo", kDefaults, SystemFiles());
   EXPECT_EQ(fifo.outcome, BackupOutcome::kUnreadable);
   EXPECT_EQ(fifo.error, FileError::kNotRegular);
 
   // Sparse, so the test writes almost nothing.
   WriteBytes(dir / "huge", {});
   fs::resize_file(dir / "huge", (64u << 20) + 1);
-  EXPECT_EQ(KeepBackup(dir / "huge", kDefaults).outcome, BackupOutcome::kTooLarge);
+  EXPECT_EQ(KeepBackup(dir / "huge", kDefaults, SystemFiles()).outcome, BackupOutcome::kTooLarge);
 
   WriteBytes(dir / "sub/Sts.cfg", {3});
   test::WriteProtection protection(dir / "sub");
   ASSERT_TRUE(protection.active());
-  const BackupResult locked = KeepBackup(dir / "sub/Sts.cfg", kDefaults);
+  const BackupResult locked = KeepBackup(dir / "sub/Sts.cfg", kDefaults, SystemFiles());
   EXPECT_EQ(locked.outcome, BackupOutcome::kWriteFailed);
   EXPECT_EQ(locked.error, FileError::kAccessDenied);
 

@@ -21,8 +21,6 @@ TEST(SyncFailureText, EveryFailureHasItsTextInBothWordings) {
       {SyncFailure::kLedColours, "Write LED color123 failed.\n", "Write LED color123 failed.\n"},
       {SyncFailure::kProximity, "Write mouse touch failed.\n", "Write mouse touch failed.\n"},
       {SyncFailure::kDpi, "Write mouse DPI failed.\n", "Write mouse DPI failed.\n"},
-      {SyncFailure::kMacro, "Write mouse macro failed.\n", "写入鼠标宏失败。\n"},
-      {SyncFailure::kPollingRate, "Write mouse report rate failed.\n", "写入鼠标回报率失败。\n"},
       {SyncFailure::kStopped, "Writing the mouse was stopped before it finished.\n",
        "写入鼠标未完成即被停止。\n"},
   };

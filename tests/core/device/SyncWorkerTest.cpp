@@ -256,10 +256,6 @@ TEST(SyncWorker, EachFailingStepEndsTheWriteWithItsCode) {
       {"proximity", 6, false, false, SyncFailure::kProximity, 70},
       {"DPI header", 7, false, false, SyncFailure::kDpi, 75},
       {"DPI data", 8, false, false, SyncFailure::kDpi, 75},
-      {"DPI stage count", 9, false, false, SyncFailure::kDpi, 75},
-      {"report rate", 10, false, false, SyncFailure::kPollingRate, 90},
-      {"macro header", 1, false, true, SyncFailure::kMacro, 0},
-      {"macro data", 17, false, true, SyncFailure::kMacro, 0},
   };
   for (const Case& c : cases) {
     WorkerBench bench;
@@ -277,11 +273,71 @@ TEST(SyncWorker, EachFailingStepEndsTheWriteWithItsCode) {
   }
 }
 
-TEST(SyncWorker, AWriteLeftPendingTooLongFailsTheKeyMatrix) {
+// The mouse keeps what it had for a refused macro, stage count or report
+// rate; the write sends everything else exactly as it would have, succeeds,
+// and the trace names what was refused.
+TEST(SyncWorker, RefusedMacroStageCountAndReportRateLetTheWriteGoOn) {
+  struct Case {
+    std::string what;
+    int refused;  // counted over the reports of the write
+    bool macro;
+    std::vector<std::string> notes;
+    std::uint64_t skippedMs;  // a refused header skips its pause and its data
+  };
+  const std::vector<Case> cases = {
+      {"stage count", 9, false, {"SetDpiStage"}, 0},
+      {"report rate", 10, false, {"SetPollingRate"}, 0},
+      {"macro header", 1, true, {"WriteMacro"}, 100 + 16 * 100},
+      {"macro data", 17, true, {"WriteMacro"}, 0},
+  };
+  for (const Case& c : cases) {
+    WorkerBench expected;
+    WorkerBench bench;
+    for (WorkerBench* b : {&expected, &bench}) {
+      if (c.macro) {
+        b->state.macroTable().PutMacro(Macro(0x01000001));
+        AssignMacro(*b, 0, 0x01000001);
+      }
+    }
+    ASSERT_EQ(expected.Write(), std::nullopt);
+    std::vector<std::string> notes;
+    bench.worker.SetRefusalNotes(
+        [&notes](std::string_view command) { notes.emplace_back(command); });
+    bench.mouse.RefuseReport(c.refused);
+    EXPECT_EQ(bench.Write(), std::nullopt) << c.what;
+    EXPECT_EQ(notes, c.notes) << c.what;
+    if (c.skippedMs == 0) {
+      EXPECT_EQ(bench.Trace(), expected.Trace())
+          << c.what << ": the same reports at the same times";
+    } else {
+      EXPECT_EQ(bench.Trace().size() + 16, expected.Trace().size()) << c.what;
+    }
+    EXPECT_EQ(bench.clock.NowMs() + c.skippedMs, expected.clock.NowMs()) << c.what;
+    EXPECT_EQ(bench.listener.Progress(), expected.listener.Progress()) << c.what;
+    // A macro whose header was refused still has its slot and its word in
+    // the key matrix, as if the mouse had taken it.
+    EXPECT_EQ(bench.mouse.memory().keyMatrix[0], c.macro ? 0x03010009u : 0x00F00001u) << c.what;
+  }
+}
+
+TEST(SyncWorker, TheStepThatEndsAWriteIsNamedToo) {
+  WorkerBench bench;
+  std::vector<std::string> notes;
+  bench.worker.SetRefusalNotes([&notes](std::string_view command) { notes.emplace_back(command); });
+  bench.mouse.RefuseReport(7);
+  EXPECT_EQ(bench.Write(), SyncFailure::kDpi);
+  EXPECT_EQ(notes, std::vector<std::string>{"WriteDpiTable"});
+}
+
+// A chunk the system still holds after 1500 ms counts as done, and the next
+// one follows: the write goes on and succeeds, 1500 ms later.
+TEST(SyncWorker, AWriteLeftPendingTooLongCountsAsDone) {
   WorkerBench bench;
   bench.mouse.LeaveWritePending(2, 5000);
-  EXPECT_EQ(bench.Write(), SyncFailure::kKeyMatrix);
-  EXPECT_EQ(bench.clock.NowMs(), 550u + 50u + 1500u);
+  EXPECT_EQ(bench.Write(), std::nullopt);
+  EXPECT_EQ(bench.clock.NowMs(), 1100u + 1500u);
+  EXPECT_EQ(bench.mouse.ReportsSent(), 10);
+  EXPECT_EQ(bench.mouse.memory().reportRate, 1);
 }
 
 TEST(SyncWorker, UnpluggingEndsTheWriteWithAFailure) {

@@ -7,6 +7,7 @@
 #include "core/app/TellUser.h"
 #include "core/base/Utf.h"
 #include "core/macro/MacroStore.h"
+#include "support/FaultyFiles.h"
 #include "support/Macros.h"
 #include "support/TestFiles.h"
 
@@ -89,7 +90,9 @@ TEST_F(MacroStoreTest, FileCutInsideARecordKeepsWhatItHas) {
   EXPECT_EQ(table.Slots()[0].name[0], u'\0');
 }
 
-TEST_F(MacroStoreTest, LongFileIsReadOnlyAsFarAsTheTable) {
+// Saving would cut off what lies beyond the table: the file is kept as a
+// backup first, and the user is told with the file's real size.
+TEST_F(MacroStoreTest, LongFileIsReadAsFarAsTheTableAndKeptBeforeASave) {
   MacroTable written;
   written.PutMacro(StoredMacro(0x15000001));
   std::vector<std::uint8_t> bytes = TableBytes(written);
@@ -97,6 +100,38 @@ TEST_F(MacroStoreTest, LongFileIsReadOnlyAsFarAsTheTable) {
   WriteBytes(dir / "Macro.cfg", bytes);
   ASSERT_TRUE(Told(store.LoadMacroTable()));
   EXPECT_EQ(TableBytes(table), TableBytes(written));
+  EXPECT_EQ(ReadBytes(dir / "Macro.cfg.bak"), bytes);
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"The macro file " + (dir / "Macro.cfg").string() +
+                                     " is longer than the program writes (the old file is kept "
+                                     "as a backup); its macros are read from its start: size "
+                                     "2057000 bytes, expected at most 2052000"});
+  ASSERT_TRUE(Told(store.SaveMacroTable()));
+  EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), TableBytes(written));
+}
+
+TEST_F(MacroStoreTest, LongFileThatCannotBeKeptIsNeverSavedOver) {
+  std::vector<std::uint8_t> bytes = TableBytes(MacroTable{});
+  bytes.resize(bytes.size() + 1, 0xEE);
+  WriteBytes(dir / "Macro.cfg", bytes);
+  test::FaultyFiles faulty;
+  faulty.Inject(test::FaultyFiles::Fault::kWrite, "Macro.cfg.bak", FileError::kNoSpace);
+  MacroStore guarded(dir.path(), table, faulty, clock);
+  ASSERT_TRUE(Told(guarded.LoadMacroTable()));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("no backup of it could be made, so it is left as it is: "
+                                        "no space left on the disk; size 2052001 bytes"),
+            std::string::npos)
+      << messages.shown[0].text;
+
+  EXPECT_FALSE(Told(guarded.StoreMacro(StoredMacro(0x15000002))));
+  EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), bytes);
+  EXPECT_NE(messages.shown.back().text.find("the macros are not saved"), std::string::npos);
+
+  faulty.Inject(test::FaultyFiles::Fault::kNone, {}, FileError::kNone);
+  ASSERT_TRUE(Told(guarded.SaveMacroTable()));
+  EXPECT_EQ(ReadBytes(dir / "Macro.cfg.bak"), bytes);
+  EXPECT_EQ(ReadBytes(dir / "Macro.cfg"), TableBytes(table));
 }
 
 TEST_F(MacroStoreTest, UnreadableFileIsReported) {

@@ -84,7 +84,7 @@ class MainWindowModelTest : public ::testing::Test {
   MainWindowModelTest() {
     test::WriteTaggedLanguageFiles(program());
     test::WriteLanguageType(program(), 0);
-    EXPECT_TRUE(WriteDefaultDataFiles(program(), false, SystemFiles()).empty());
+    EXPECT_FALSE(WriteDefaultDataFiles(program(), false, SystemFiles()).has_value());
   }
 
   fs::path program() const { return dir_ / "program"; }

@@ -46,7 +46,7 @@ class OutsideChangesTest : public ::testing::Test {
   OutsideChangesTest() {
     test::WriteTaggedLanguageFiles(program());
     test::WriteLanguageType(program(), 0);
-    EXPECT_TRUE(WriteDefaultDataFiles(program(), false, SystemFiles()).empty());
+    EXPECT_FALSE(WriteDefaultDataFiles(program(), false, SystemFiles()).has_value());
     window_ = Start(windowMessages_);
     outside_ = std::make_unique<OutsideChanges>(window_->profileTable(), window_->profileFiles(),
                                                 window_->macroTable(), window_->macroStore().Path(),

@@ -163,6 +163,26 @@ TEST_F(StatsPageRules, AShortOrLongFileIsReadAsFarAsItGoesAndKeptAsABackup) {
   }
 }
 
+TEST_F(StatsPageRules, ADamagedFileThatCannotBeKeptIsNotSavedOver) {
+  const std::vector<std::uint8_t> bytes(30, 3);
+  test::WriteBytes(File(), bytes);
+  files.Inject(test::FaultyFiles::Fault::kWrite, "Sts.cfg.bak", FileError::kNoSpace);
+  Open();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("left as it is: no space left on the disk; 30 bytes, "
+                                        "expected 24; the counts are not saved"),
+            std::string::npos)
+      << messages.shown[0].text;
+  page->CountClick(mouse_identity::kLeft);
+  page->Save();
+  EXPECT_EQ(test::ReadBytes(File()), bytes);
+
+  files.Inject(test::FaultyFiles::Fault::kNone, "", FileError::kNone);
+  page->Save();
+  EXPECT_EQ(test::ReadBytes(dir.path() / "Sts.cfg.bak"), bytes);
+  EXPECT_EQ(OnDisk().left, page->Record().left);
+}
+
 TEST_F(StatsPageRules, CountsAreSavedEveryFiveMinutesWhileTheyChange) {
   Store({});
   Open();

@@ -112,12 +112,13 @@ TEST_F(SupportPageRules, FilesThatAreNoWholeValidProfileChangeNothing) {
   std::vector<std::uint8_t> whole = CurrentBytes();
   std::vector<std::uint8_t> zeroMagic = whole;
   std::memset(zeroMagic.data(), 0, 4);
-  std::vector<std::uint8_t> outOfRange = whole;
-  outOfRange[offsetof(ProfileRecord, pointerSpeed)] = 200;
+  std::vector<std::uint8_t> unknownCode = whole;
+  unknownCode[offsetof(ProfileRecord, buttons) + 3 * sizeof(ButtonEntry) +
+              offsetof(ButtonEntry, functionCode)] = 250;
   const std::vector<std::uint8_t> shortWithMagic(whole.begin(), whole.begin() + 100);
   current.pointerSpeed = 5;
   const std::vector<std::uint8_t> before = CurrentBytes();
-  for (const auto& bytes : {zeroMagic, outOfRange, shortWithMagic}) {
+  for (const auto& bytes : {zeroMagic, unknownCode, shortWithMagic}) {
     const fs::path file = temp / "bad.cfg";
     test::WriteBytes(file, bytes);
     messages.shown.clear();

@@ -99,7 +99,7 @@ TEST_F(ProfileFilesTest, RefusesADamagedFileAndKeepsTheRecord) {
        "size 11126 bytes, expected 22252"},
       {"magic only", std::vector<std::uint8_t>(custom.begin(), custom.begin() + 4),
        "size 4 bytes, expected 22252"},
-      {"long", std::vector<std::uint8_t>(30000, 0x11), "size 22253 bytes, expected 22252"},
+      {"long", std::vector<std::uint8_t>(30000, 0x11), "size 30000 bytes, expected 22252"},
       {"foreign", std::vector<std::uint8_t>(22252, 0x11), ""},
       {"no left click", noLeftClick, ""},
   };

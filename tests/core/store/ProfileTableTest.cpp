@@ -6,6 +6,7 @@
 #include "core/app/TellUser.h"
 #include "core/base/Utf.h"
 #include "core/store/ProfileTable.h"
+#include "support/FaultyFiles.h"
 #include "support/TestFiles.h"
 
 namespace n63k {
@@ -117,29 +118,28 @@ TEST_F(ProfileTableTest, SelectedEntryWhoseFileIsMissingGetsDefaults) {
                                      ProfilePath(1).string() + " path?"});
 }
 
-// A table the program did not write is rebuilt whole, with exactly one
-// profile selected; the damaged file is kept.
-TEST_F(ProfileTableTest, MissingShortOrDamagedTableIsRebuiltWithProfileOne) {
-  ProfileTableEntries twoInvalid = Selecting({2});
-  twoInvalid[4].entryMagic = 0;
-  ProfileTableEntries oddSelection = Selecting({3});
-  oddSelection[1].selected = 7;
-  std::vector<std::uint8_t> shortTable = TableBytes(Selecting({3}));
-  shortTable.resize(1600);
-  std::vector<std::uint8_t> longTable = TableBytes(Selecting({3}));
-  longTable.push_back(0);
+// A table that cannot be read or has another size is rebuilt, with exactly
+// one profile selected; the damaged file is kept, and the entries it still
+// held whole keep their macros.
+TEST_F(ProfileTableTest, MissingShortOrLongTableIsRebuiltWithProfileOne) {
+  ProfileTableEntries withMacros = Selecting({3});
+  for (std::size_t i = 0; i < withMacros.size(); ++i) {
+    withMacros[i].macroIds[2] = 0x100 + static_cast<std::uint32_t>(i);
+  }
+  std::vector<std::uint8_t> shortTable = TableBytes(withMacros);
+  shortTable.resize(3199);
+  std::vector<std::uint8_t> longTable = TableBytes(withMacros);
+  longTable.resize(70000, 0x5A);
   struct Case {
     const char* name;
     std::optional<std::vector<std::uint8_t>> file;  // none: missing
     std::string message;
+    std::size_t entriesKept;
   } const cases[] = {
-      {"missing", std::nullopt, "/Profile/ConfigInfo.cfg path?"},
-      {"empty", std::vector<std::uint8_t>{}, "size 0 bytes, expected 8000"},
-      {"zeros", std::vector<std::uint8_t>(8000, 0), "entry 1 is not marked valid"},
-      {"short", shortTable, "size 1600 bytes, expected 8000"},
-      {"long", longTable, "size 8001 bytes, expected 8000"},
-      {"an invalid entry", TableBytes(twoInvalid), "entry 5 is not marked valid"},
-      {"an odd selection", TableBytes(oddSelection), "entry 2 has selection 7"},
+      {"missing", std::nullopt, "/Profile/ConfigInfo.cfg path?", 0},
+      {"empty", std::vector<std::uint8_t>{}, "size 0 bytes, expected 8000", 0},
+      {"short", shortTable, "size 3199 bytes, expected 8000", 1},
+      {"long", longTable, "size 70000 bytes, expected 8000", 5},
   };
   for (const Case& c : cases) {
     TempDir fresh;
@@ -164,14 +164,117 @@ TEST_F(ProfileTableTest, MissingShortOrDamagedTableIsRebuiltWithProfileOne) {
     EXPECT_EQ(text.substr(text.size() - std::min(text.size(), c.message.size())), c.message)
         << text;
     ProfileTableEntries expected = DefaultProfileTable();
-    for (int i = 0; i < kProfileCount; ++i) {
-      SetFixedText(expected[static_cast<std::size_t>(i)].filePath,
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      SetFixedText(expected[i].filePath,
                    (fresh / ("Profile/Profile" + std::to_string(i + 1) + ".cfg")).string());
+      if (i < c.entriesKept) {
+        expected[i].macroIds[2] = 0x100 + static_cast<std::uint32_t>(i);
+      }
     }
     EXPECT_EQ(ReadBytes(tableFile), TableBytes(expected)) << c.name;
     if (c.file) {
       EXPECT_EQ(ReadBytes(fresh / "Profile/ConfigInfo.cfg.bak"), *c.file) << c.name;
     }
+  }
+}
+
+// Entries without the valid mark are only skipped when the current profile
+// is chosen: the table stays as it is, marks, selections and macros and all.
+TEST_F(ProfileTableTest, UnmarkedEntriesAndOddSelectionsAreKept) {
+  ProfileTableEntries unmarked = Selecting({1, 3});
+  unmarked[1].entryMagic = 0;
+  unmarked[1].macroIds[0] = 0xAB;
+  unmarked[4].entryMagic = 0x1234;
+  unmarked[4].macroIds[6] = 0xCD;
+  ProfileTableEntries oddSelection = Selecting({});
+  oddSelection[2].selected = 7;
+  struct Case {
+    const char* name;
+    ProfileTableEntries entries;
+    int current;
+    std::array<bool, 5> pressed;
+  } const cases[] = {
+      {"zeros", ProfileTableEntries{}, 0, {false, false, false, false, false}},
+      {"unmarked entries", unmarked, 3, {false, false, false, true, false}},
+      {"an odd selection", oddSelection, 2, {false, false, true, false, false}},
+  };
+  for (const Case& c : cases) {
+    WriteTable(c.entries);
+    messages.shown.clear();
+    ProfileTable loaded{dir.path(), files, macroIds, SystemFiles()};
+    Told(loaded.LoadProfileTable());
+    EXPECT_EQ(loaded.CurrentIndex(), c.current) << c.name;
+    EXPECT_EQ(CurrentSpeed(), c.current + 1) << c.name;
+    EXPECT_EQ(loaded.ProfileButtons(), c.pressed) << c.name;
+    EXPECT_TRUE(messages.shown.empty()) << c.name << ": " << messages.Texts().front();
+    EXPECT_EQ(ReadBytes(TablePath()), TableBytes(c.entries)) << c.name << ": not rebuilt";
+    EXPECT_FALSE(std::filesystem::exists(dir / "Profile/ConfigInfo.cfg.bak")) << c.name;
+    for (std::size_t i = 0; i < c.entries.size(); ++i) {
+      EXPECT_EQ(loaded.Entries()[i].entryMagic, c.entries[i].entryMagic) << c.name << ' ' << i;
+      EXPECT_EQ(std::memcmp(loaded.Entries()[i].macroIds, c.entries[i].macroIds,
+                            sizeof c.entries[i].macroIds),
+                0)
+          << c.name << ' ' << i;
+    }
+  }
+}
+
+// A damaged file is replaced only once its backup exists. Until then it
+// stays as it is, the program goes on without it, and the message says so.
+TEST_F(ProfileTableTest, ADamagedFileThatCannotBeKeptIsLeftAsItIs) {
+  test::FaultyFiles faulty;
+  ProfileFiles profiles{dir.path(), localisation, faulty};
+  ProfileTable loaded{dir.path(), profiles, macroIds, faulty};
+  std::vector<std::uint8_t> shortTable = TableBytes(Selecting({1}));
+  shortTable.resize(3199);
+  WriteBytes(TablePath(), shortTable);
+  faulty.Inject(test::FaultyFiles::Fault::kWrite, "ConfigInfo.cfg.bak", FileError::kNoSpace);
+
+  ASSERT_TRUE(Told(loaded.LoadProfileTable()));
+  EXPECT_EQ(loaded.CurrentIndex(), 0);
+  EXPECT_EQ(ReadBytes(TablePath()), shortTable);
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"The file " + TablePath().string() +
+                                     " is damaged, but no backup of it could be made, so it is "
+                                     "left as it is: no space left on the disk; size 3199 bytes, "
+                                     "expected 8000; profile 1 is current, and the table is saved "
+                                     "only once a backup can be made."});
+
+  // A write to the mouse saves the profile, never the table over the file.
+  messages.shown.clear();
+  profiles.Current().pointerSpeed = 17;
+  EXPECT_FALSE(Told(loaded.SaveProfileTable()));
+  EXPECT_EQ(ReadBytes(ProfilePath(1)), ProfileBytes(17));
+  EXPECT_EQ(ReadBytes(TablePath()), shortTable);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("the profile table is not saved"), std::string::npos);
+
+  // Once there is room, the backup comes first and then the table.
+  faulty.Inject(test::FaultyFiles::Fault::kNone, {}, FileError::kNone);
+  EXPECT_TRUE(Told(loaded.SaveProfileTable()));
+  EXPECT_EQ(ReadBytes(dir / "Profile/ConfigInfo.cfg.bak"), shortTable);
+  EXPECT_EQ(ReadBytes(TablePath()), TableBytes(loaded.Entries()));
+}
+
+TEST_F(ProfileTableTest, ADamagedProfileThatCannotBeKeptIsLeftAsItIs) {
+  const std::vector<std::uint8_t> damaged(64, 0x33);
+  WriteBytes(ProfilePath(3), damaged);
+  WriteTable(Selecting({2, 4}));
+  for (const FileError error : {FileError::kNoSpace, FileError::kAccessDenied}) {
+    test::FaultyFiles faulty;
+    faulty.Inject(test::FaultyFiles::Fault::kWrite, "Profile3.cfg.bak", error);
+    ProfileFiles profiles{dir.path(), localisation, faulty};
+    ProfileTable loaded{dir.path(), profiles, macroIds, faulty};
+    messages.shown.clear();
+    Told(loaded.LoadProfileTable());
+    EXPECT_EQ(loaded.CurrentIndex(), 4) << "the next selected profile";
+    EXPECT_EQ(ReadBytes(ProfilePath(3)), damaged);
+    EXPECT_FALSE(std::filesystem::exists(dir / "Profile/Profile3.cfg.bak"));
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, "The file " + ProfilePath(3).string() +
+                                          " is damaged, but no backup of it could be made, so it "
+                                          "is left as it is: " +
+                                          FileErrorText(error) + ".");
   }
 }
 

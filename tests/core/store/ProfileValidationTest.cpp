@@ -61,73 +61,12 @@ TEST(ProfileValidation, NamesTheDefectOfADamagedRecord) {
        ProfileDefect::kUnterminatedText, 4, "button 4 (back): caption not terminated"},
       {[](ProfileRecord& r) { r.buttons[0].functionCode = 2; }, ProfileDefect::kNoLeftClick, -1,
        "no button is a left click"},
-      {[](ProfileRecord& r) { SetDpi(r, {}); }, ProfileDefect::kDpiStages, -1, "no DPI stage"},
-      {[](ProfileRecord& r) { r.dpiLevels[2] = 800; }, ProfileDefect::kDpiStages, 2,
-       "DPI entry 2: 800 is not an offered value"},
+      {[](ProfileRecord& r) { SetDpi(r, {}); }, ProfileDefect::kNoDpiStage, -1,
+       "no DPI stage the mouse has a code for"},
       {[](ProfileRecord& r) {
-         SetDpi(r, {1500, 1750});
+         SetDpi(r, {800, 1600, 0, -500, 3750, 8000, 251, 500, 750});
        },
-       ProfileDefect::kDpiStages, 1, "DPI entry 1: 1750 is not an offered value"},
-      {[](ProfileRecord& r) { SetDpi(r, {-500}); }, ProfileDefect::kDpiStages, 0,
-       "DPI entry 0: -500 is not an offered value"},
-      {[](ProfileRecord& r) {
-         SetDpi(r, {1000, 750});
-       },
-       ProfileDefect::kDpiStages, 1, "DPI entry 1: 750 not above 1000"},
-      {[](ProfileRecord& r) {
-         SetDpi(r, {1000, 1000});
-       },
-       ProfileDefect::kDpiStages, 1, "DPI entry 1: 1000 not above 1000"},
-      {[](ProfileRecord& r) { r.dpiLevels[3] = 0; }, ProfileDefect::kDpiStages, 4,
-       "DPI entry 4: 2500 after an empty stage"},
-      {[](ProfileRecord& r) { r.dpiLevels[9] = 500; }, ProfileDefect::kDpiStages, 9,
-       "DPI entry 9: 500 beyond the seven stages"},
-      {[](ProfileRecord& r) { r.sensorHeight = 0; }, ProfileDefect::kSensorHeight, -1,
-       "sensor height 0, expected 1-30"},
-      {[](ProfileRecord& r) { r.sensorHeight = 31; }, ProfileDefect::kSensorHeight, -1,
-       "sensor height 31, expected 1-30"},
-      {[](ProfileRecord& r) { r.pollingRate = 3; }, ProfileDefect::kPollingRate, -1,
-       "report interval 3, expected 1, 2, 4 or 8"},
-      {[](ProfileRecord& r) { r.pollingRate = 0; }, ProfileDefect::kPollingRate, -1,
-       "report interval 0, expected 1, 2, 4 or 8"},
-      {[](ProfileRecord& r) { r.ledMode = 0; }, ProfileDefect::kLedMode, -1,
-       "lighting mode 0, expected 1-6"},
-      {[](ProfileRecord& r) { r.ledMode = 7; }, ProfileDefect::kLedMode, -1,
-       "lighting mode 7, expected 1-6"},
-      {[](ProfileRecord& r) { r.ledMultiColour = 2; }, ProfileDefect::kLedMultiColour, -1,
-       "multi-colour switch 2, expected 0 or 1"},
-      {[](ProfileRecord& r) { r.ledColours[2] = 0x010000FF; }, ProfileDefect::kLedColour, 2,
-       "colour 2: 0x010000ff has bits set above blue"},
-      {[](ProfileRecord& r) { r.ledColourCustom[1] = 2; }, ProfileDefect::kLedColourCustom, 1,
-       "colour 1: custom flag 2, expected 0 or 1"},
-      {[](ProfileRecord& r) { r.ledPresetIndex[3] = 26; }, ProfileDefect::kLedPresetIndex, 3,
-       "colour 3: palette index 26, expected 0-25"},
-      {[](ProfileRecord& r) { r.ledPresetIndex[0] = -1; }, ProfileDefect::kLedPresetIndex, 0,
-       "colour 0: palette index -1, expected 0-25"},
-      {[](ProfileRecord& r) { r.proximitySensing = 2; }, ProfileDefect::kProximitySensing, -1,
-       "proximity sensing 2, expected 0 or 1"},
-      {[](ProfileRecord& r) { r.pointerPrecision = -1; }, ProfileDefect::kPointerPrecision, -1,
-       "pointer precision -1, expected 0 or 1"},
-      {[](ProfileRecord& r) { r.pointerSpeed = 0; }, ProfileDefect::kPointerSpeed, -1,
-       "pointer speed 0, expected 1-20"},
-      {[](ProfileRecord& r) { r.pointerSpeed = 21; }, ProfileDefect::kPointerSpeed, -1,
-       "pointer speed 21, expected 1-20"},
-      {[](ProfileRecord& r) { r.ledBrightness = 11; }, ProfileDefect::kLedBrightness, -1,
-       "brightness of lighting mode 1 11, expected 1-10"},
-      {[](ProfileRecord& r) { r.ledBrightness = 0; }, ProfileDefect::kLedBrightness, -1,
-       "brightness of lighting mode 1 0, expected 1-10"},
-      {[](ProfileRecord& r) { r.ledBreathingSpeed = 6; }, ProfileDefect::kLedBreathingSpeed, -1,
-       "speed of lighting mode 2 6, expected 1-5"},
-      {[](ProfileRecord& r) { r.ledCycleSpeed = 5; }, ProfileDefect::kLedCycleSpeed, -1,
-       "speed of lighting mode 5 5, expected 2, 4 or 6"},
-      {[](ProfileRecord& r) { r.ledCycleSpeed = 8; }, ProfileDefect::kLedCycleSpeed, -1,
-       "speed of lighting mode 5 8, expected 2, 4 or 6"},
-      {[](ProfileRecord& r) { r.wheelScrollLines = 0; }, ProfileDefect::kWheelScrollLines, -1,
-       "wheel scroll lines 0, expected 1-30 or -1"},
-      {[](ProfileRecord& r) { r.wheelScrollLines = 31; }, ProfileDefect::kWheelScrollLines, -1,
-       "wheel scroll lines 31, expected 1-30 or -1"},
-      {[](ProfileRecord& r) { r.wheelScrollLines = -2; }, ProfileDefect::kWheelScrollLines, -1,
-       "wheel scroll lines -2, expected 1-30 or -1"},
+       ProfileDefect::kNoDpiStage, -1, "no DPI stage the mouse has a code for"},
   };
   for (const Case& c : cases) {
     const ProfileCheck check = CheckChanged(c.change);
@@ -204,8 +143,76 @@ TEST(ProfileValidation, AcceptsEveryValueThePagesCanStore) {
   }
 }
 
+// Values that no page stores but the mouse, the pages or the worker already
+// have an answer for: kept, never a reason to throw the user's profile away.
+TEST(ProfileValidation, AcceptsValuesThatArePassedOnAsTheyAre) {
+  const std::vector<std::pair<const char*, Change>> cases = {
+      {"stages the mouse has but no box offers",
+       [](ProfileRecord& r) {
+         SetDpi(r, {250, 1750, 2250, 2750});
+       }},
+      {"a value without a code beside one with a code",
+       [](ProfileRecord& r) {
+         SetDpi(r, {800, 1000});
+       }},
+      {"descending, repeated and after a gap",
+       [](ProfileRecord& r) {
+         SetDpi(r, {4000, 0, 4000, 500, 250});
+       }},
+      {"the only stage last of seven",
+       [](ProfileRecord& r) {
+         SetDpi(r, {1, 2, 3, 4, 5, 6, 7000});
+       }},
+      {"levels beyond the seventh",
+       [](ProfileRecord& r) {
+         for (std::int32_t& level : r.dpiLevels) {
+           level = 99999;
+         }
+         r.dpiLevels[0] = 750;
+       }},
+      {"sliders and switches out of range",
+       [](ProfileRecord& r) {
+         r.sensorHeight = 0;
+         r.pointerSpeed = 21;
+         r.pointerPrecision = -1;
+         r.proximitySensing = 2;
+         r.ledMultiColour = 7;
+       }},
+      {"report interval 3", [](ProfileRecord& r) { r.pollingRate = 3; }},
+      {"lighting out of range",
+       [](ProfileRecord& r) {
+         r.ledMode = 0;
+         r.ledBrightness = 11;
+         r.ledBreathingSpeed = -3;
+         r.ledCycleSpeed = 5;
+         r.ledColours[2] = 0xFF0000FF;
+         r.ledColourCustom[1] = 2;
+         r.ledPresetIndex[3] = 26;
+         r.ledPresetIndex[0] = -1;
+       }},
+      {"lighting mode 7", [](ProfileRecord& r) { r.ledMode = 7; }},
+      {"scroll lines out of range", [](ProfileRecord& r) { r.wheelScrollLines = -2; }},
+      {"extreme numbers everywhere",
+       [](ProfileRecord& r) {
+         for (std::int32_t* field :
+              {&r.sensorHeight, &r.pollingRate, &r.ledMode, &r.ledMultiColour, &r.proximitySensing,
+               &r.pointerPrecision, &r.pointerSpeed, &r.ledBrightness, &r.ledBreathingSpeed,
+               &r.ledCycleSpeed, &r.wheelScrollLines, &r.ledPresetIndex[0],
+               &r.ledColourCustom[0]}) {
+           *field = INT32_MIN;
+         }
+         r.ledColours[0] = 0xFFFFFFFF;
+       }},
+  };
+  for (const auto& [name, change] : cases) {
+    const ProfileCheck check = CheckChanged(change);
+    EXPECT_TRUE(check.valid()) << name << ": " << check.description;
+  }
+}
+
 // A file is a record only when it is exactly one record long: a short file
-// is not padded with zeros, a longer one is not cut.
+// is not padded with zeros, a longer one is not cut, and its size is told as
+// the file has it, not as far as it was read.
 TEST(ProfileValidation, RefusesAFileOfAnyOtherSize) {
   ProfileRecord record;
   BuildDefaultProfile(record, false);
@@ -214,16 +221,19 @@ TEST(ProfileValidation, RefusesAFileOfAnyOtherSize) {
   longer.push_back(0);
   struct Case {
     std::span<const std::uint8_t> bytes;
+    std::uint64_t fileSize;
     std::string description;
   };
   const Case cases[] = {
-      {whole.first(11126), "size 11126 bytes, expected 22252"},
-      {whole.first(4), "size 4 bytes, expected 22252"},
-      {{}, "size 0 bytes, expected 22252"},
-      {longer, "size 22253 bytes, expected 22252"},
+      {whole.first(11126), 11126, "size 11126 bytes, expected 22252"},
+      {whole.first(4), 4, "size 4 bytes, expected 22252"},
+      {{}, 0, "size 0 bytes, expected 22252"},
+      {longer, longer.size(), "size 22253 bytes, expected 22252"},
+      {longer, 70u << 20, "size 73400320 bytes, expected 22252"},
+      {whole, 5'000'000'000, "size 5000000000 bytes, expected 22252"},
   };
   for (const Case& c : cases) {
-    const ProfileCheck check = ValidateProfile(c.bytes);
+    const ProfileCheck check = ValidateProfile(c.bytes, c.fileSize);
     EXPECT_EQ(check.defect, ProfileDefect::kSize) << c.description;
     EXPECT_EQ(check.description, c.description);
   }

@@ -59,7 +59,7 @@ class MainWindowTest : public ::testing::Test {
     const std::filesystem::path program = dir_ / "program";
     test::WriteTaggedLanguageFiles(program);
     test::WriteLanguageType(program, 0);
-    EXPECT_TRUE(WriteDefaultDataFiles(program, false, SystemFiles()).empty());
+    EXPECT_FALSE(WriteDefaultDataFiles(program, false, SystemFiles()).has_value());
     state_ = std::make_unique<ProgramState>(Folders{program, dir_ / "data"}, messages_, clock_);
     state_->LoadStoredSettings();
     state_->localisation().chineseUi = false;
