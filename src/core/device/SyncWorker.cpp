@@ -144,6 +144,7 @@ std::optional<SyncFailure> SyncWorker::WriteKeyMatrixWithMacros(const ProfileSna
     if (entry.functionCode == kFunctionMacro) {
       if (const auto& found = snapshot.macros[static_cast<std::size_t>(slot)]) {
         const MacroWrite written = WriteMacro(link_, nextMacroSlot, *found);
+        // A refused macro keeps its slot and word: the write goes on.
         static_cast<void>(Taken(written.sent, "WriteMacro"));
         link_.Pause(kMacroPauseMs);
         macro = DeviceMacro{nextMacroSlot, written.wordCount};
@@ -193,6 +194,8 @@ std::optional<SyncFailure> SyncWorker::WriteProfile(const ProfileSnapshot& snaps
   if (!Taken(WriteDpiTable(link_, dpi.block), "WriteDpiTable")) {
     return SyncFailure::kDpi;
   }
+  // Neither a refused stage count nor a refused report rate ends the write:
+  // the mouse keeps the one it had.
   static_cast<void>(
       Taken(SetDpiStage(link_, std::min(dpi.stageCount, kMostDpiStages)), "SetDpiStage"));
   listener_.OnSyncProgress(80);
