@@ -259,41 +259,60 @@ TEST_F(MacroPageModelTest, SelectingAnotherMacroOrGroupStopsTheRecordingIntoTheR
   }
 }
 
-TEST_F(MacroPageModelTest, InsertingADelay) {
+TEST_F(MacroPageModelTest, InsertingADelaySelectsTheDelayThatTookIt) {
   struct Case {
     const char* name;
     std::vector<MacroEvent> events;
     int at;
     const char* text;
     std::vector<std::uint32_t> items;
+    int selected;
   };
   const std::vector<Case> cases = {
       {"between two keys",
        {DownEvent(kA), UpEvent(kA)},
        1,
        "40",
-       {DownItem(kA), DelayItem(40), UpItem(kA)}},
+       {DownItem(kA), DelayItem(40), UpItem(kA)},
+       1},
       {"at the first event: dropped",
        {DownEvent(kA), UpEvent(kA)},
        0,
        "40",
-       {DownItem(kA), UpItem(kA)}},
+       {DownItem(kA), UpItem(kA)},
+       0},
       {"after a delay: added to it",
        {DownEvent(kA), DelayEvent(10), UpEvent(kA)},
        2,
        "40",
-       {DownItem(kA), DelayItem(50), UpItem(kA)}},
+       {DownItem(kA), DelayItem(50), UpItem(kA)},
+       1},
       {"on a delay: added to it",
        {DownEvent(kA), DelayEvent(10), UpEvent(kA)},
        1,
        "40",
-       {DownItem(kA), DelayItem(50), UpItem(kA)}},
+       {DownItem(kA), DelayItem(50), UpItem(kA)},
+       1},
       {"capped at 327,670 ms",
        {DownEvent(kA), DelayEvent(325000), UpEvent(kA)},
        2,
        "5000",
-       {DownItem(kA), DelayItem(327670), UpItem(kA)}},
-      {"not a number: nothing", {DownEvent(kA), UpEvent(kA)}, 1, "", {DownItem(kA), UpItem(kA)}},
+       {DownItem(kA), DelayItem(327670), UpItem(kA)},
+       1},
+      // A stored macro may hold delays side by side; storing merges them.
+      {"after a delay that follows a delay: all three merged",
+       {DownEvent(kA), DelayEvent(10), DelayEvent(20), UpEvent(kA)},
+       3,
+       "5",
+       {DownItem(kA), DelayItem(35), UpItem(kA)},
+       1},
+      {"below delays side by side: the new delay stays selected as they merge",
+       {DownEvent(kA), DelayEvent(10), DelayEvent(20), UpEvent(kA), DownEvent(kB)},
+       4,
+       "5",
+       {DownItem(kA), DelayItem(30), UpItem(kA), DelayItem(5), DownItem(kB)},
+       3},
+      {"not a number: nothing", {DownEvent(kA), UpEvent(kA)}, 1, "", {DownItem(kA), UpItem(kA)}, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -303,6 +322,7 @@ TEST_F(MacroPageModelTest, InsertingADelay) {
     MacroPageModel& macros = Page();
     InsertDelay(c.at, c.text);
     EXPECT_EQ(macros.Events(), c.items);
+    EXPECT_EQ(macros.SelectedEvent(), c.selected);
     EXPECT_EQ(macros.Mode(), EditMode::kIdle);
     EXPECT_FALSE(macros.Shown(Control::kDelayField));
     EXPECT_EQ(StoredEvents(Stored(0x15000001)), ToEvents(c.items));
@@ -324,6 +344,8 @@ TEST_F(MacroPageModelTest, InsertsAndChangesKeysFromTheCapturedKey) {
   macros.ClickKeyOk();
   EXPECT_EQ(macros.Events(), (std::vector<std::uint32_t>{DownItem(kA), DelayItem(10), DownItem(kB),
                                                          UpItem(kB), UpItem(kA)}));
+  // The pair's key-up went in last and is selected.
+  EXPECT_EQ(macros.SelectedEvent(), 3);
   EXPECT_FALSE(hooks.keyCapture());
 
   macros.SelectEvent(0);
@@ -341,6 +363,24 @@ TEST_F(MacroPageModelTest, InsertsAndChangesKeysFromTheCapturedKey) {
                                      UpEvent(kA)}));
 }
 
+TEST_F(MacroPageModelTest, DeletingAnEventLeavesNoneSelectedSoASecondClickDeletesNothing) {
+  Put(0x15000001, {DownEvent(kA), DelayEvent(10), UpEvent(kA), DelayEvent(20)}, 2);
+  MacroPageModel& macros = Page();
+  macros.SelectEvent(2);
+  macros.ClickDeleteEvent();
+  // The delays that now meet are merged as the macro is stored.
+  const std::vector<MacroEvent> left = {DownEvent(kA), DelayEvent(30)};
+  EXPECT_EQ(macros.Events(), (std::vector<std::uint32_t>{DownItem(kA), DelayItem(30)}));
+  EXPECT_EQ(macros.SelectedEvent(), -1);
+  EXPECT_EQ(StoredEvents(Stored(0x15000001)), left);
+  macros.ClickDeleteEvent();
+  EXPECT_EQ(macros.Events().size(), 2u);
+  EXPECT_EQ(StoredEvents(Stored(0x15000001)), left);
+  // Nothing selected, nothing to change.
+  macros.ClickModify();
+  EXPECT_EQ(macros.Mode(), EditMode::kIdle);
+}
+
 TEST_F(MacroPageModelTest, DeletingTheLastEventLeavesTheStoredMacro) {
   Put(0x15000001, {DownEvent(kA), UpEvent(kA)}, 2);
   Put(0x15000002, {DownEvent(kB)});
@@ -349,6 +389,7 @@ TEST_F(MacroPageModelTest, DeletingTheLastEventLeavesTheStoredMacro) {
   macros.SelectEvent(1);
   macros.ClickDeleteEvent();
   EXPECT_EQ(StoredEvents(Stored(0x15000001)), (std::vector<MacroEvent>{DownEvent(kA)}));
+  macros.SelectEvent(0);
   macros.ClickDeleteEvent();
   EXPECT_TRUE(macros.Events().empty());
   EXPECT_EQ(StoredEvents(Stored(0x15000001)), (std::vector<MacroEvent>{DownEvent(kA)}));

@@ -68,6 +68,21 @@ TEST_F(MacroPageViewTest, NewMacroOpensTheRenameInPlaceAndKeepsTheName) {
   EXPECT_EQ(view->Field(Control::kLoopField)->text(), "1");
 }
 
+TEST_F(MacroPageViewTest, DeleteEventLeavesNoEventSelectedSoASecondClickDeletesNothing) {
+  Open();
+  SkinListBox* events = view->EventList();
+  ASSERT_EQ(events->count(), 2);
+  ASSERT_EQ(events->currentRow(), 1);
+  test::Click(*view, Centre(Control::kDeleteEvent));
+  EXPECT_EQ(events->count(), 1);
+  EXPECT_EQ(events->currentRow(), -1);
+  test::Click(*view, Centre(Control::kDeleteEvent));
+  EXPECT_EQ(events->count(), 1);
+  const MacroRecord* stored = table.FindMacro(0x15000001);
+  ASSERT_NE(stored, nullptr);
+  EXPECT_EQ(stored->eventCount, 1u);
+}
+
 TEST_F(MacroPageViewTest, RecordsKeysAndPicturePressesPostedToThePage) {
   Open();
   test::Click(*view, Centre(Control::kRecord));
