@@ -63,11 +63,18 @@ void MacroPageModel::Notify(MacroPagePart part) {
   }
 }
 
+void MacroPageModel::FinishRename() {
+  if (observer_ != nullptr) {
+    observer_->FinishRename();
+  }
+}
+
 bool MacroPageModel::ChineseUi() const {
   return settings_.localisation.chineseUi;
 }
 
 void MacroPageModel::ListGroup(int group) {
+  FinishRename();
   if (recording_) {
     // The listing replaces the event list that the recording fills.
     StopRecording();
@@ -91,6 +98,9 @@ void MacroPageModel::RefreshMacros() {
 }
 
 void MacroPageModel::RelistKeeping(std::uint32_t identifier) {
+  // The rename goes to the macro it was begun on, while the rows are still
+  // the ones it was begun in.
+  FinishRename();
   // Macros made here but not stored yet stay listed.
   std::vector<MacroListItem> unsaved;
   for (const MacroListItem& item : macros_) {

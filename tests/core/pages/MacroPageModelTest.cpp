@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/base/Utf.h"
@@ -51,6 +52,24 @@ class ForwardingReceiver final : public InputReceiver {
   }
   void PcAction(std::uint32_t) override {}
   MacroPageModel* page = nullptr;
+};
+
+// Stands for the view's in-place editor: opened on a row and typed into, it
+// ends only when the page asks it to.
+class OpenEditor final : public MacroPageObserver {
+ public:
+  void MacroPageChanged(MacroPagePart) override {}
+  void StartRename(int index) override { row = index; }
+  void FinishRename() override {
+    if (row >= 0) {
+      page->RenameMacro(std::exchange(row, -1), typed);
+    }
+  }
+  void FocusControl(Control) override {}
+
+  MacroPageModel* page = nullptr;
+  int row = -1;
+  std::string typed;
 };
 
 class MacroPageModelTest : public ::testing::Test, protected test::MacroPageWorld {
@@ -526,6 +545,49 @@ TEST_F(MacroPageModelTest, OutsideChangesRelistTheGroupOnceNoRecordingRuns) {
   ASSERT_EQ(macros.Macros().size(), 3u);
   EXPECT_EQ(macros.Macros()[2].name, "three");
   EXPECT_EQ(macros.SelectedMacro(), 0);
+}
+
+TEST_F(MacroPageModelTest, ARenameUnderWayIsFinishedBeforeTheListIsFilledAgain) {
+  Put(0x15000001, {DownEvent(kA)}, 1, "gone");
+  Put(0x15000002, {DownEvent(kA)}, 1, "one");
+  Put(0x15000003, {DownEvent(kB)}, 1, "two");
+  table.ClearMacro(0x15000001);
+  MacroPageModel& macros = Page();
+  OpenEditor editor;
+  editor.page = &macros;
+  macros.SetObserver(&editor);
+
+  // Another program stores a macro into the free first slot while the second
+  // row is renamed: the rows move under the editor.
+  editor.row = 1;
+  editor.typed = "Spray";
+  Put(0x15000004, {DownEvent(kB)}, 1, "new");
+  macros.RefreshMacros();
+  EXPECT_EQ(editor.row, -1);
+  ASSERT_EQ(macros.Macros().size(), 3u);
+  EXPECT_EQ(macros.Macros()[1].name, "one");
+  EXPECT_EQ(macros.Macros()[2].name, "Spray");
+  EXPECT_EQ(FixedText(Stored(0x15000002).name), "one");
+  EXPECT_EQ(FixedText(Stored(0x15000003).name), "Spray");
+  EXPECT_EQ(test::ReadBytes(store.Path()), test::TableBytes(table));
+
+  // A new macro, not stored yet, keeps its name and is stored with it.
+  macros.NewMacro();
+  editor.typed = "Burst";
+  Put(0x15000005, {DownEvent(kA)}, 1, "later");
+  macros.RefreshMacros();
+  ASSERT_EQ(macros.Macros().size(), 5u);
+  EXPECT_EQ(macros.Macros()[4].name, "Burst");
+  EXPECT_EQ(macros.SelectedMacro(), 4);
+  Record([&] { Key(kA, 0); });
+  EXPECT_EQ(FixedText(Stored(macros.Macros()[4].identifier).name), "Burst");
+
+  // Picking a group fills the list again too.
+  macros.SelectMacro(0);
+  editor.row = 0;
+  editor.typed = "Fresh";
+  macros.SelectGroup(3);
+  EXPECT_EQ(FixedText(Stored(0x15000004).name), "Fresh");
 }
 
 TEST_F(MacroPageModelTest, GroupMenuListsTheGroupsAndPickingOneRelists) {

@@ -68,6 +68,25 @@ TEST_F(MacroPageViewTest, NewMacroOpensTheRenameInPlaceAndKeepsTheName) {
   EXPECT_EQ(view->Field(Control::kLoopField)->text(), "1");
 }
 
+TEST_F(MacroPageViewTest, ARenameUnderWayWhenAnotherProgramChangesTheMacrosIsKept) {
+  Open();
+  test::Click(*view, Centre(Control::kNewMacro));
+  SkinListBox* list = view->MacroList();
+  auto* editor = list->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClicks(editor, "Burst");
+  // What the main window does when the macro file changed on disk.
+  EXPECT_TRUE(table.PutMacro(test::StoredMacro(0x15000003, "Later", {0xC0000043})));
+  model->RefreshMacros();
+  Settle();
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(1)->text(), "Later");
+  EXPECT_EQ(list->item(2)->text(), "Burst");
+  EXPECT_EQ(model->Macros()[2].name, "Burst");
+  EXPECT_EQ(list->currentRow(), 2);
+  EXPECT_EQ(list->viewport()->findChild<QLineEdit*>(), nullptr);
+}
+
 TEST_F(MacroPageViewTest, DeleteEventLeavesNoEventSelectedSoASecondClickDeletesNothing) {
   Open();
   SkinListBox* events = view->EventList();
