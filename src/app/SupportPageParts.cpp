@@ -66,6 +66,10 @@ void SupportPageParts::RestoreDefaults() {
   wiring_.mainWindow.RestoreDefaults(wiring_.state.buttonMacroIds());
 }
 
+void SupportPageParts::ProfileImported() {
+  wiring_.mainWindow.ProfileImported();
+}
+
 void SupportPageParts::OpenWebSite(std::string_view url) {
   QDesktopServices::openUrl(
       QUrl(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()))));

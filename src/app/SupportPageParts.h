@@ -52,6 +52,7 @@ class SupportPageParts final : private FirmwareResults, private SupportPageHost 
   // SupportPageHost
   void ShowHint(int hint) override;
   void RestoreDefaults() override;
+  void ProfileImported() override;
   void OpenWebSite(std::string_view url) override;
 
   Wiring wiring_;

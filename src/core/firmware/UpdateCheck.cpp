@@ -85,7 +85,7 @@ void UpdateCheck::TimedOut() {
   StopTimer();
   awaiting_ = false;
   Finish();
-  Say(LatestFirmwareText(localisation_.chineseUi));
+  Say(ServerTimedOutText(localisation_.chineseUi));
 }
 
 void UpdateCheck::StopTimer() {

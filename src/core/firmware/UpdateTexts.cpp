@@ -17,4 +17,9 @@ std::string_view ServerUnreachableText(bool chineseUi) {
                    : "The update server could not be reached. Please try again later.";
 }
 
+std::string_view ServerTimedOutText(bool chineseUi) {
+  return chineseUi ? "升级服务器没有及时响应,请稍后再试."
+                   : "The update server did not answer in time. Please try again later.";
+}
+
 }  // namespace n63k

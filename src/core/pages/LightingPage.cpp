@@ -102,9 +102,16 @@ void LightingPage::RefreshMode() {
 }
 
 void LightingPage::ClickMode(int mode) {
-  if (settings_.ClickMode(static_cast<LedMode>(mode))) {
-    Refresh();
+  if (!settings_.ClickMode(static_cast<LedMode>(mode))) {
+    return;
   }
+  // Choosing the colour cycle with its three colours starts at the first,
+  // whichever colour was chosen before.
+  if (record_.ledMode == static_cast<std::int32_t>(LedMode::kColourCycle) &&
+      record_.ledMultiColour == 1) {
+    slot_ = 0;
+  }
+  Refresh();
 }
 
 void LightingPage::ClickMultiColour() {

@@ -25,6 +25,9 @@ constexpr std::uint32_t MakeEditorItem(EditorItemType type, std::uint32_t value)
 // Merges every delay that directly follows a delay into it, walking from the
 // top: one delay holding the sum, at most kMostMergedDelayMs.
 void MergeAdjacentDelays(std::vector<std::uint32_t>& items);
+// The same, with `selected` (an index into `items`, -1 for none) following
+// its item, or the delay that item was merged into.
+void MergeAdjacentDelays(std::vector<std::uint32_t>& items, int& selected);
 
 // What the page stores after a change of its event list: the item count noted
 // before the merge goes into the record's size; then ComposeMacroRecord.

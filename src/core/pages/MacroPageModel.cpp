@@ -63,11 +63,18 @@ void MacroPageModel::Notify(MacroPagePart part) {
   }
 }
 
+void MacroPageModel::FinishRename() {
+  if (observer_ != nullptr) {
+    observer_->FinishRename();
+  }
+}
+
 bool MacroPageModel::ChineseUi() const {
   return settings_.localisation.chineseUi;
 }
 
 void MacroPageModel::ListGroup(int group) {
+  FinishRename();
   if (recording_) {
     // The listing replaces the event list that the recording fills.
     StopRecording();
@@ -91,6 +98,9 @@ void MacroPageModel::RefreshMacros() {
 }
 
 void MacroPageModel::RelistKeeping(std::uint32_t identifier) {
+  // The rename goes to the macro it was begun on, while the rows are still
+  // the ones it was begun in.
+  FinishRename();
   // Macros made here but not stored yet stay listed.
   std::vector<MacroListItem> unsaved;
   for (const MacroListItem& item : macros_) {
@@ -478,8 +488,8 @@ void MacroPageModel::InsertEvent() {
     if (capturedKey_ != 0) {
       events_.insert(at, {MakeEditorItem(EditorItemType::kKeyDown, capturedKey_),
                           MakeEditorItem(EditorItemType::kKeyUp, capturedKey_)});
-      // The selected event keeps its selection below the pair.
-      selectedEvent_ = s + 2;
+      // The pair goes in one item after the other, each selected as it comes.
+      selectedEvent_ = s + 1;
     }
     return;
   }
@@ -490,13 +500,14 @@ void MacroPageModel::InsertEvent() {
   const auto delay = static_cast<std::uint32_t>(*typed & kMostDelayValue);
   std::uint32_t& before = events_[static_cast<std::size_t>(s - 1)];
   std::uint32_t& selected = events_[static_cast<std::size_t>(s)];
+  // The delay that took the time is selected, as is a new one.
   if (IsDelay(before)) {
     before = MakeEditorItem(EditorItemType::kDelay, MergedDelay(EventValue(before), delay));
+    selectedEvent_ = s - 1;
   } else if (IsDelay(selected)) {
     selected = MakeEditorItem(EditorItemType::kDelay, MergedDelay(EventValue(selected), delay));
   } else {
     events_.insert(at, MakeEditorItem(EditorItemType::kDelay, delay));
-    selectedEvent_ = s + 1;
   }
 }
 
@@ -523,10 +534,11 @@ void MacroPageModel::ClickDeleteEvent() {
     return;
   }
   events_.erase(events_.begin() + selectedEvent_);
+  // The list selects nothing after a removal: a second click removes nothing.
+  selectedEvent_ = -1;
   if (!events_.empty()) {
     Store();
   }
-  selectedEvent_ = std::min(selectedEvent_, static_cast<int>(events_.size()) - 1);
   Notify(MacroPagePart::kEvents);
 }
 
@@ -542,8 +554,7 @@ void MacroPageModel::Store() {
     identifier = macros_[static_cast<std::size_t>(selectedMacro_)].identifier;
   }
   const std::size_t countBeforeMerge = events_.size();
-  MergeAdjacentDelays(events_);
-  selectedEvent_ = std::min(selectedEvent_, static_cast<int>(events_.size()) - 1);
+  MergeAdjacentDelays(events_, selectedEvent_);
   const std::optional<MacroRecord> record =
       ComposeMacroRecord(countBeforeMerge, events_, loopText_, identifier, NameOf(identifier));
   if (!record) {

@@ -36,6 +36,9 @@ class MacroPageObserver {
   virtual void MacroPageChanged(MacroPagePart part) = 0;
   // The in-place rename opens on the macro list's item.
   virtual void StartRename(int index) = 0;
+  // A rename in place under way, if any, ends as Enter ends it, its name
+  // reaching RenameMacro: the macro list is about to be filled again.
+  virtual void FinishRename() = 0;
   // The control takes the keyboard focus.
   virtual void FocusControl(macro_page::Control control) = 0;
 };
@@ -170,6 +173,7 @@ class MacroPageModel {
 
  private:
   void Notify(MacroPagePart part);
+  void FinishRename();
   void ShowEvents(int index);
   void CancelEdit();
   void HidePanel();

@@ -171,6 +171,11 @@ void MainWindowModel::RestoreDefaults(ButtonMacroIds& macroIds) {
   StartWrite();
 }
 
+void MainWindowModel::ProfileImported() {
+  pages_.RefreshButtonPage();
+  pages_.RefreshLightingPage();
+}
+
 void MainWindowModel::StartWrite() {
   if (writing_) {
     return;

@@ -114,6 +114,10 @@ class MainWindowModel final : public LanguageObserver {
   // pages show them, and they go to the mouse as Apply sends, unless a write
   // runs. They reach the disk only after the mouse took them.
   void RestoreDefaults(ButtonMacroIds& macroIds);
+  // The support page imported a profile into the current record: the button
+  // and lighting pages show it as after restoring the defaults, so that the
+  // button page's scroll-lines text is the imported one. Nothing is written.
+  void ProfileImported();
   // The worker's outcome, on the window thread.
   void SyncDone();
   void SyncFailed(SyncFailure failure);

@@ -37,7 +37,11 @@ void SupportPageModel::Hover(support_page::Control control) {
 }
 
 void SupportPageModel::ImportFile(const std::filesystem::path& path) {
-  messages_.StandardInfo(ImportProfile(path, current_, files_).message);
+  const TransferResult imported = ImportProfile(path, current_, files_);
+  if (imported.ok) {
+    host_.ProfileImported();
+  }
+  messages_.StandardInfo(imported.message);
 }
 
 void SupportPageModel::ExportFile(const std::filesystem::path& path) {

@@ -22,6 +22,9 @@ class SupportPageHost {
   virtual void ShowHint(int hint) = 0;
   // The defaults replace the current profile and go to the mouse.
   virtual void RestoreDefaults() = 0;
+  // An import replaced the current profile in memory: the pages show it, so
+  // that what they hold is what the next Apply writes.
+  virtual void ProfileImported() = 0;
   // The maker's web site in the desktop's browser.
   virtual void OpenWebSite(std::string_view url) = 0;
 };
@@ -60,7 +63,8 @@ class SupportPageModel {
   void PressUpdate() { update_.CheckForUpdate(); }
   void PressWebSite() { host_.OpenWebSite(kWebSite); }
   // The file chosen in the import dialog replaces the current profile when
-  // it passes the same checks as a profile loaded at start-up.
+  // it passes the same checks as a profile loaded at start-up; the pages then
+  // show it. Nothing is written.
   void ImportFile(const std::filesystem::path& path);
   // The current profile goes whole to the file chosen in the export dialog.
   void ExportFile(const std::filesystem::path& path);

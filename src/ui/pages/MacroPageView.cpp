@@ -355,6 +355,10 @@ void MacroPageView::StartRename(int index) {
   macroList_->editItem(macroList_->item(index));
 }
 
+void MacroPageView::FinishRename() {
+  macroList_->FinishEdit();
+}
+
 void MacroPageView::FocusControl(Control control) {
   if (BitmapEdit* field = Field(control)) {
     field->setFocus(Qt::OtherFocusReason);

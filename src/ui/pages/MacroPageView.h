@@ -45,6 +45,7 @@ class MacroPageView final : public QWidget, private MacroPageObserver, private I
  private:
   void MacroPageChanged(MacroPagePart part) override;
   void StartRename(int index) override;
+  void FinishRename() override;
   void FocusControl(macro_page::Control control) override;
   void CapturedInput(std::uint32_t key, std::uint32_t flags) override;
   void PcAction(std::uint32_t) override {}

@@ -81,7 +81,8 @@ class SkinListDelegate final : public QStyledItemDelegate {
   }
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                        const QModelIndex&) const override {
+                        const QModelIndex& index) const override {
+    list_.edited_ = index;
     auto* editor = new QLineEdit(parent);
     editor->setMaxLength(kListRenameLimit);
     editor->setFont(list_.font());
@@ -141,6 +142,13 @@ void SkinListBox::Select(int index) {
   changing_ = true;
   setCurrentRow(index);
   changing_ = false;
+}
+
+void SkinListBox::FinishEdit() {
+  if (QWidget* editor = indexWidget(edited_); editor != nullptr) {
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+  }
 }
 
 void SkinListBox::AddItem(std::uint8_t type, const QString& text, std::uint32_t value,

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QListWidget>
+#include <QPersistentModelIndex>
 #include <QPixmap>
 #include <cstdint>
 #include <filesystem>
@@ -31,6 +32,8 @@ class SkinListBox final : public QListWidget {
   std::uint32_t ItemData(int index) const;
   // Selects as the program does (-1: none), which is not reported.
   void Select(int index);
+  // Commits the in-place editor as Enter does, when one is open.
+  void FinishEdit();
 
   void SetColours(QColor background, QColor selection);
   void SetTextColours(QColor normal, QColor selected);
@@ -65,6 +68,8 @@ class SkinListBox final : public QListWidget {
   int itemHeight_ = 20;
   bool iconsShown_ = false;
   bool changing_ = false;
+  // The item the in-place editor was last opened on.
+  QPersistentModelIndex edited_;
   mutable std::map<std::pair<int, bool>, QPixmap> icons_;
 };
 

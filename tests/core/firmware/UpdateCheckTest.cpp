@@ -34,6 +34,7 @@ struct RecordedFetches final : FirmwareFetches {
 const std::string kQuestion(NewerFirmwareQuestion(false));
 const std::string kLatest(LatestFirmwareText(false));
 const std::string kUnreachable(ServerUnreachableText(false));
+const std::string kTimedOut(ServerTimedOutText(false));
 const std::string kImageFailed(kImageDownloadFailedText);
 
 struct UpdateCheckFixture : ::testing::Test {
@@ -129,13 +130,14 @@ TEST_F(UpdateChecks, AnUnreachableServerIsNeverTheLatestVersion) {
   EXPECT_TRUE(check.Idle());
 }
 
-TEST_F(UpdateChecks, ALateAnswerIsToldAtTwoSecondsAndNotEvaluated) {
+TEST_F(UpdateChecks, ASilentServerIsToldAtTwoSecondsAsNoAnswerAndItsLateAnswerNotEvaluated) {
   check.CheckForUpdate();
   timers.Advance(1999);
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_FALSE(check.Idle());
   timers.Advance(1);
-  EXPECT_EQ(messages.Texts(), std::vector<std::string>{kLatest});
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{kTimedOut});
+  EXPECT_FALSE(messages.shown[0].hasCancel);
   EXPECT_TRUE(check.Idle());
   timers.Advance(1000);
   check.ManifestFetched(fetches.requests[0].check, Offered(20));
@@ -149,9 +151,9 @@ TEST_F(UpdateChecks, ALateAnswerToAnOldCheckDoesNotAnswerTheNewOne) {
   check.CheckForUpdate();
   ASSERT_EQ(fetches.requests.size(), 2u);
   check.ManifestFetched(fetches.requests[0].check, Offered(20));
-  EXPECT_EQ(messages.Texts(), std::vector<std::string>{kLatest});
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{kTimedOut});
   check.ManifestFetched(fetches.requests[1].check, Offered(17));
-  EXPECT_EQ(messages.Texts(), (std::vector<std::string>{kLatest, kLatest}));
+  EXPECT_EQ(messages.Texts(), (std::vector<std::string>{kTimedOut, kLatest}));
 }
 
 TEST_F(UpdateChecks, ASecondPressWhileACheckRunsDoesNothing) {
@@ -168,11 +170,43 @@ TEST_F(UpdateChecks, AMouseWithoutAVersionTakesAnyOfferedOne) {
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{kQuestion});
 }
 
-TEST_F(UpdateChecks, TheChineseInterfaceAsksInChinese) {
-  localisation.chineseUi = true;
-  check.CheckForUpdate();
-  check.ManifestFetched(fetches.requests[0].check, Offered(17));
-  EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(LatestFirmwareText(true))});
+TEST_F(UpdateChecks, EachEndOfACheckIsToldInTheInterfacesWording) {
+  enum class End { kSameVersion, kServerUnreachable, kServerTimedOut };
+  struct Case {
+    End end;
+    bool chinese;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {End::kSameVersion, false, "Firmware is the latest version."},
+      {End::kSameVersion, true, "固件已经是最新版本."},
+      {End::kServerUnreachable, false,
+       "The update server could not be reached. Please try again later."},
+      {End::kServerUnreachable, true, "无法连接升级服务器,请稍后再试."},
+      {End::kServerTimedOut, false,
+       "The update server did not answer in time. Please try again later."},
+      {End::kServerTimedOut, true, "升级服务器没有及时响应,请稍后再试."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    messages.shown.clear();
+    localisation.chineseUi = c.chinese;
+    check.CheckForUpdate();
+    const std::uint64_t asked = fetches.requests.back().check;
+    switch (c.end) {
+      case End::kSameVersion:
+        check.ManifestFetched(asked, Offered(17));
+        break;
+      case End::kServerUnreachable:
+        check.ManifestFetched(asked, {DownloadError::kUnreachable, {}, "Connection refused"});
+        break;
+      case End::kServerTimedOut:
+        timers.Advance(UpdateCheck::kTimeOutMs);
+        break;
+    }
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{c.text});
+    EXPECT_TRUE(check.Idle());
+  }
 }
 
 }  // namespace

@@ -89,6 +89,37 @@ TEST_F(LightingPageRules, TheToggleOnInColourCycleSelectsColourOneAndItsControls
   EXPECT_EQ(page.ColourSlot(), kNoColourSlot);
 }
 
+TEST_F(LightingPageRules, ChoosingTheColourCycleWithItsThreeColoursSelectsTheFirstColour) {
+  struct Case {
+    const char* name;
+    int modeBefore;
+    int swatchBefore;  // -1: none clicked
+  };
+  const std::vector<Case> cases = {
+      {"from the colour cycle on colour 3", 5, 2},
+      {"from the colour cycle on colour 2", 5, 1},
+      {"from the single colour", 1, -1},
+      {"from off", 6, -1},
+  };
+  record->ledMultiColour = 1;
+  record->ledColours[0] = 0x00FF00;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    page.ClickMode(c.modeBefore);
+    if (c.swatchBefore >= 0) {
+      page.ClickSwatch(c.swatchBefore);
+      ASSERT_EQ(page.ColourSlot(), c.swatchBefore);
+    }
+    page.ClickMode(5);
+    EXPECT_EQ(page.ColourSlot(), 0);
+    EXPECT_EQ(page.Rgb(), (std::array<int, 3>{0, 0xFF, 0}));
+  }
+  // Showing the page again keeps the colour the user chose.
+  page.ClickSwatch(2);
+  page.Refresh();
+  EXPECT_EQ(page.ColourSlot(), 2);
+}
+
 TEST_F(LightingPageRules, PaletteColourTwelveBecomesTheSingleColourAndGoesOutAsGreenRedBlue) {
   page.ClickMode(1);
   page.ClickPalette(12);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "core/pages/MacroEditorRules.h"
@@ -39,6 +40,21 @@ TEST(MergeAdjacentDelays, SumsRunsOfDelaysUpToTheCap) {
     std::vector<std::uint32_t> items = c.items;
     MergeAdjacentDelays(items);
     EXPECT_EQ(items, c.merged) << c.name;
+  }
+}
+
+TEST(MergeAdjacentDelays, TheSelectionFollowsItsItemOrTheDelayItWentInto) {
+  const std::vector<std::uint32_t> items = {DelayItem(1), DelayItem(2), DownItem(0x41),
+                                            DelayItem(3), DelayItem(4)};
+  // Selected before the merge, and after it.
+  const std::vector<std::pair<int, int>> cases = {{-1, -1}, {0, 0}, {1, 0}, {2, 1},
+                                                  {3, 2},   {4, 2}, {5, -1}};
+  for (const auto& [before, after] : cases) {
+    std::vector<std::uint32_t> merged = items;
+    int selected = before;
+    MergeAdjacentDelays(merged, selected);
+    EXPECT_EQ(selected, after) << "selected " << before;
+    EXPECT_EQ(merged, (std::vector<std::uint32_t>{DelayItem(3), DownItem(0x41), DelayItem(7)}));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/base/Utf.h"
@@ -51,6 +52,24 @@ class ForwardingReceiver final : public InputReceiver {
   }
   void PcAction(std::uint32_t) override {}
   MacroPageModel* page = nullptr;
+};
+
+// Stands for the view's in-place editor: opened on a row and typed into, it
+// ends only when the page asks it to.
+class OpenEditor final : public MacroPageObserver {
+ public:
+  void MacroPageChanged(MacroPagePart) override {}
+  void StartRename(int index) override { row = index; }
+  void FinishRename() override {
+    if (row >= 0) {
+      page->RenameMacro(std::exchange(row, -1), typed);
+    }
+  }
+  void FocusControl(Control) override {}
+
+  MacroPageModel* page = nullptr;
+  int row = -1;
+  std::string typed;
 };
 
 class MacroPageModelTest : public ::testing::Test, protected test::MacroPageWorld {
@@ -259,41 +278,60 @@ TEST_F(MacroPageModelTest, SelectingAnotherMacroOrGroupStopsTheRecordingIntoTheR
   }
 }
 
-TEST_F(MacroPageModelTest, InsertingADelay) {
+TEST_F(MacroPageModelTest, InsertingADelaySelectsTheDelayThatTookIt) {
   struct Case {
     const char* name;
     std::vector<MacroEvent> events;
     int at;
     const char* text;
     std::vector<std::uint32_t> items;
+    int selected;
   };
   const std::vector<Case> cases = {
       {"between two keys",
        {DownEvent(kA), UpEvent(kA)},
        1,
        "40",
-       {DownItem(kA), DelayItem(40), UpItem(kA)}},
+       {DownItem(kA), DelayItem(40), UpItem(kA)},
+       1},
       {"at the first event: dropped",
        {DownEvent(kA), UpEvent(kA)},
        0,
        "40",
-       {DownItem(kA), UpItem(kA)}},
+       {DownItem(kA), UpItem(kA)},
+       0},
       {"after a delay: added to it",
        {DownEvent(kA), DelayEvent(10), UpEvent(kA)},
        2,
        "40",
-       {DownItem(kA), DelayItem(50), UpItem(kA)}},
+       {DownItem(kA), DelayItem(50), UpItem(kA)},
+       1},
       {"on a delay: added to it",
        {DownEvent(kA), DelayEvent(10), UpEvent(kA)},
        1,
        "40",
-       {DownItem(kA), DelayItem(50), UpItem(kA)}},
+       {DownItem(kA), DelayItem(50), UpItem(kA)},
+       1},
       {"capped at 327,670 ms",
        {DownEvent(kA), DelayEvent(325000), UpEvent(kA)},
        2,
        "5000",
-       {DownItem(kA), DelayItem(327670), UpItem(kA)}},
-      {"not a number: nothing", {DownEvent(kA), UpEvent(kA)}, 1, "", {DownItem(kA), UpItem(kA)}},
+       {DownItem(kA), DelayItem(327670), UpItem(kA)},
+       1},
+      // A stored macro may hold delays side by side; storing merges them.
+      {"after a delay that follows a delay: all three merged",
+       {DownEvent(kA), DelayEvent(10), DelayEvent(20), UpEvent(kA)},
+       3,
+       "5",
+       {DownItem(kA), DelayItem(35), UpItem(kA)},
+       1},
+      {"below delays side by side: the new delay stays selected as they merge",
+       {DownEvent(kA), DelayEvent(10), DelayEvent(20), UpEvent(kA), DownEvent(kB)},
+       4,
+       "5",
+       {DownItem(kA), DelayItem(30), UpItem(kA), DelayItem(5), DownItem(kB)},
+       3},
+      {"not a number: nothing", {DownEvent(kA), UpEvent(kA)}, 1, "", {DownItem(kA), UpItem(kA)}, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -303,6 +341,7 @@ TEST_F(MacroPageModelTest, InsertingADelay) {
     MacroPageModel& macros = Page();
     InsertDelay(c.at, c.text);
     EXPECT_EQ(macros.Events(), c.items);
+    EXPECT_EQ(macros.SelectedEvent(), c.selected);
     EXPECT_EQ(macros.Mode(), EditMode::kIdle);
     EXPECT_FALSE(macros.Shown(Control::kDelayField));
     EXPECT_EQ(StoredEvents(Stored(0x15000001)), ToEvents(c.items));
@@ -324,6 +363,8 @@ TEST_F(MacroPageModelTest, InsertsAndChangesKeysFromTheCapturedKey) {
   macros.ClickKeyOk();
   EXPECT_EQ(macros.Events(), (std::vector<std::uint32_t>{DownItem(kA), DelayItem(10), DownItem(kB),
                                                          UpItem(kB), UpItem(kA)}));
+  // The pair's key-up went in last and is selected.
+  EXPECT_EQ(macros.SelectedEvent(), 3);
   EXPECT_FALSE(hooks.keyCapture());
 
   macros.SelectEvent(0);
@@ -341,6 +382,24 @@ TEST_F(MacroPageModelTest, InsertsAndChangesKeysFromTheCapturedKey) {
                                      UpEvent(kA)}));
 }
 
+TEST_F(MacroPageModelTest, DeletingAnEventLeavesNoneSelectedSoASecondClickDeletesNothing) {
+  Put(0x15000001, {DownEvent(kA), DelayEvent(10), UpEvent(kA), DelayEvent(20)}, 2);
+  MacroPageModel& macros = Page();
+  macros.SelectEvent(2);
+  macros.ClickDeleteEvent();
+  // The delays that now meet are merged as the macro is stored.
+  const std::vector<MacroEvent> left = {DownEvent(kA), DelayEvent(30)};
+  EXPECT_EQ(macros.Events(), (std::vector<std::uint32_t>{DownItem(kA), DelayItem(30)}));
+  EXPECT_EQ(macros.SelectedEvent(), -1);
+  EXPECT_EQ(StoredEvents(Stored(0x15000001)), left);
+  macros.ClickDeleteEvent();
+  EXPECT_EQ(macros.Events().size(), 2u);
+  EXPECT_EQ(StoredEvents(Stored(0x15000001)), left);
+  // Nothing selected, nothing to change.
+  macros.ClickModify();
+  EXPECT_EQ(macros.Mode(), EditMode::kIdle);
+}
+
 TEST_F(MacroPageModelTest, DeletingTheLastEventLeavesTheStoredMacro) {
   Put(0x15000001, {DownEvent(kA), UpEvent(kA)}, 2);
   Put(0x15000002, {DownEvent(kB)});
@@ -349,6 +408,7 @@ TEST_F(MacroPageModelTest, DeletingTheLastEventLeavesTheStoredMacro) {
   macros.SelectEvent(1);
   macros.ClickDeleteEvent();
   EXPECT_EQ(StoredEvents(Stored(0x15000001)), (std::vector<MacroEvent>{DownEvent(kA)}));
+  macros.SelectEvent(0);
   macros.ClickDeleteEvent();
   EXPECT_TRUE(macros.Events().empty());
   EXPECT_EQ(StoredEvents(Stored(0x15000001)), (std::vector<MacroEvent>{DownEvent(kA)}));
@@ -485,6 +545,49 @@ TEST_F(MacroPageModelTest, OutsideChangesRelistTheGroupOnceNoRecordingRuns) {
   ASSERT_EQ(macros.Macros().size(), 3u);
   EXPECT_EQ(macros.Macros()[2].name, "three");
   EXPECT_EQ(macros.SelectedMacro(), 0);
+}
+
+TEST_F(MacroPageModelTest, ARenameUnderWayIsFinishedBeforeTheListIsFilledAgain) {
+  Put(0x15000001, {DownEvent(kA)}, 1, "gone");
+  Put(0x15000002, {DownEvent(kA)}, 1, "one");
+  Put(0x15000003, {DownEvent(kB)}, 1, "two");
+  table.ClearMacro(0x15000001);
+  MacroPageModel& macros = Page();
+  OpenEditor editor;
+  editor.page = &macros;
+  macros.SetObserver(&editor);
+
+  // Another program stores a macro into the free first slot while the second
+  // row is renamed: the rows move under the editor.
+  editor.row = 1;
+  editor.typed = "Spray";
+  Put(0x15000004, {DownEvent(kB)}, 1, "new");
+  macros.RefreshMacros();
+  EXPECT_EQ(editor.row, -1);
+  ASSERT_EQ(macros.Macros().size(), 3u);
+  EXPECT_EQ(macros.Macros()[1].name, "one");
+  EXPECT_EQ(macros.Macros()[2].name, "Spray");
+  EXPECT_EQ(FixedText(Stored(0x15000002).name), "one");
+  EXPECT_EQ(FixedText(Stored(0x15000003).name), "Spray");
+  EXPECT_EQ(test::ReadBytes(store.Path()), test::TableBytes(table));
+
+  // A new macro, not stored yet, keeps its name and is stored with it.
+  macros.NewMacro();
+  editor.typed = "Burst";
+  Put(0x15000005, {DownEvent(kA)}, 1, "later");
+  macros.RefreshMacros();
+  ASSERT_EQ(macros.Macros().size(), 5u);
+  EXPECT_EQ(macros.Macros()[4].name, "Burst");
+  EXPECT_EQ(macros.SelectedMacro(), 4);
+  Record([&] { Key(kA, 0); });
+  EXPECT_EQ(FixedText(Stored(macros.Macros()[4].identifier).name), "Burst");
+
+  // Picking a group fills the list again too.
+  macros.SelectMacro(0);
+  editor.row = 0;
+  editor.typed = "Fresh";
+  macros.SelectGroup(3);
+  EXPECT_EQ(FixedText(Stored(0x15000004).name), "Fresh");
 }
 
 TEST_F(MacroPageModelTest, GroupMenuListsTheGroupsAndPickingOneRelists) {

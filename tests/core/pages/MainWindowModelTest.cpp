@@ -11,10 +11,13 @@
 
 #include "core/app/DefaultDataFiles.h"
 #include "core/app/ProgramState.h"
+#include "core/base/ManualTimers.h"
 #include "core/base/Utf.h"
 #include "core/buttons/ButtonSlots.h"
 #include "core/buttons/FunctionCatalogue.h"
+#include "core/pages/ButtonPageModel.h"
 #include "core/pages/MainWindowModel.h"
+#include "core/pages/ProfileTransfer.h"
 #include "support/LanguageFolder.h"
 #include "support/TestFiles.h"
 
@@ -25,16 +28,26 @@ namespace fs = std::filesystem;
 using Calls = std::vector<std::string>;
 
 // The pages, the writes and the view, all telling one log what was asked of
-// them, in order.
+// them, in order. The button page's calls also reach `buttons` when it is set.
 class Recorder final : public PageHooks, public ProfileWrites, public MainWindowObserver {
  public:
-  void RefreshButtonPage() override { log.push_back("RefreshButtonPage"); }
+  void RefreshButtonPage() override {
+    log.push_back("RefreshButtonPage");
+    if (buttons != nullptr) {
+      buttons->RefreshButtonPage();
+    }
+  }
   void RefreshLightingPage() override { log.push_back("RefreshLightingPage"); }
   void RefreshMacroPage() override { log.push_back("RefreshMacroPage"); }
   void CloseGameMenu() override { log.push_back("CloseGameMenu"); }
   void StopRecording() override { log.push_back("StopRecording"); }
   void NormaliseLoopField() override { log.push_back("NormaliseLoopField"); }
-  void ApplyScrollLinesText() override { log.push_back("ApplyScrollLinesText"); }
+  void ApplyScrollLinesText() override {
+    log.push_back("ApplyScrollLinesText");
+    if (buttons != nullptr) {
+      buttons->ApplyScrollLinesText();
+    }
+  }
   void StopInputCapture() override { log.push_back("StopInputCapture"); }
   void ReapplyPageCaptions() override { log.push_back("ReapplyPageCaptions"); }
   void ShowFirmwareVersion(std::uint32_t) override {}
@@ -62,6 +75,7 @@ class Recorder final : public PageHooks, public ProfileWrites, public MainWindow
 
   Calls log;
   std::vector<MainWindowPart> changed;
+  ButtonPageModel* buttons = nullptr;
   bool startWorks = true;
   std::function<void()> duringStart;
 };
@@ -522,6 +536,34 @@ TEST_F(MainWindowModelTest, RestoredDefaultsAreShownAndWrittenWithoutTheFieldsOf
   // A second restore while the first is written starts no second write.
   model.RestoreDefaults(state_->buttonMacroIds());
   EXPECT_EQ(recorder_.Take(), (Calls{"RefreshButtonPage", "RefreshLightingPage"}));
+}
+
+TEST_F(MainWindowModelTest, AnImportIsShownByTheButtonAndLightingPagesAndApplyWritesIt) {
+  struct StillPointer final : PagePointer {
+    Point Position() const override { return {-1, -1}; }
+    bool WindowInFront() const override { return false; }
+  };
+  MainWindowModel& model = Open();
+  ProfileRecord& current = state_->profileFiles().Current();
+  ManualTimers timers{clock_};
+  StillPointer pointer;
+  ButtonPageModel buttons(current, *captions_, state_->localisation(), timers, pointer, [](int) {});
+  buttons.RefreshButtonPage();
+  recorder_.buttons = &buttons;
+  const fs::path file = dir_ / "imported.cfg";
+  ProfileRecord exported = current;
+  exported.wheelScrollLines = 12;
+  ASSERT_TRUE(ExportProfile(file, exported, SystemFiles()).ok);
+
+  ASSERT_TRUE(ImportProfile(file, current, SystemFiles()).ok);
+  model.ProfileImported();
+  EXPECT_EQ(recorder_.Take(), (Calls{"RefreshButtonPage", "RefreshLightingPage"}));
+  EXPECT_FALSE(model.Writing());
+  EXPECT_EQ(buttons.LinesText(), "12");
+  model.PressApply();
+  EXPECT_EQ(current.wheelScrollLines, 12);
+  EXPECT_EQ(recorder_.Take(), (Calls{"NormaliseLoopField", "ApplyScrollLinesText", "StartWrite"}));
+  recorder_.buttons = nullptr;
 }
 
 TEST_F(MainWindowModelTest, LanguageIsNoLongerFollowedOnceTheWindowIsGone) {

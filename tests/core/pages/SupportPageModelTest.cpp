@@ -49,9 +49,11 @@ struct NoFetches final : FirmwareFetches {
 struct RecordingHost final : SupportPageHost {
   void ShowHint(int hint) override { hints.push_back(hint); }
   void RestoreDefaults() override { ++restored; }
+  void ProfileImported() override { ++imported; }
   void OpenWebSite(std::string_view url) override { opened.emplace_back(url); }
   std::vector<int> hints;
   int restored = 0;
+  int imported = 0;
   std::vector<std::string> opened;
 };
 
@@ -98,8 +100,12 @@ TEST_F(SupportPageRules, ExportThenImportGivesBackTheSameRecord) {
   const fs::path file = temp / "mine.cfg";
   page.ExportFile(file);
   page.ImportFile(temp / "missing.cfg");
+  EXPECT_EQ(host.imported, 0);
   current.pointerSpeed = 3;
   page.ImportFile(file);
+  // The pages show the imported profile; nothing goes to the mouse.
+  EXPECT_EQ(host.imported, 1);
+  EXPECT_EQ(host.restored, 0);
   EXPECT_EQ(messages.Texts(),
             (std::vector<std::string>{file.string() + " export success!",
                                       (temp / "missing.cfg").string() + " is an invaild Profile!",
@@ -127,6 +133,7 @@ TEST_F(SupportPageRules, FilesThatAreNoWholeValidProfileChangeNothing) {
               std::vector<std::string>{file.string() + " is an invaild Profile!"});
     EXPECT_EQ(CurrentBytes(), before);
   }
+  EXPECT_EQ(host.imported, 0);
 }
 
 TEST_F(SupportPageRules, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile) {

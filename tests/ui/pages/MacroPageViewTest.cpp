@@ -68,6 +68,40 @@ TEST_F(MacroPageViewTest, NewMacroOpensTheRenameInPlaceAndKeepsTheName) {
   EXPECT_EQ(view->Field(Control::kLoopField)->text(), "1");
 }
 
+TEST_F(MacroPageViewTest, ARenameUnderWayWhenAnotherProgramChangesTheMacrosIsKept) {
+  Open();
+  test::Click(*view, Centre(Control::kNewMacro));
+  SkinListBox* list = view->MacroList();
+  auto* editor = list->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClicks(editor, "Burst");
+  // What the main window does when the macro file changed on disk.
+  EXPECT_TRUE(table.PutMacro(test::StoredMacro(0x15000003, "Later", {0xC0000043})));
+  model->RefreshMacros();
+  Settle();
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(1)->text(), "Later");
+  EXPECT_EQ(list->item(2)->text(), "Burst");
+  EXPECT_EQ(model->Macros()[2].name, "Burst");
+  EXPECT_EQ(list->currentRow(), 2);
+  EXPECT_EQ(list->viewport()->findChild<QLineEdit*>(), nullptr);
+}
+
+TEST_F(MacroPageViewTest, DeleteEventLeavesNoEventSelectedSoASecondClickDeletesNothing) {
+  Open();
+  SkinListBox* events = view->EventList();
+  ASSERT_EQ(events->count(), 2);
+  ASSERT_EQ(events->currentRow(), 1);
+  test::Click(*view, Centre(Control::kDeleteEvent));
+  EXPECT_EQ(events->count(), 1);
+  EXPECT_EQ(events->currentRow(), -1);
+  test::Click(*view, Centre(Control::kDeleteEvent));
+  EXPECT_EQ(events->count(), 1);
+  const MacroRecord* stored = table.FindMacro(0x15000001);
+  ASSERT_NE(stored, nullptr);
+  EXPECT_EQ(stored->eventCount, 1u);
+}
+
 TEST_F(MacroPageViewTest, RecordsKeysAndPicturePressesPostedToThePage) {
   Open();
   test::Click(*view, Centre(Control::kRecord));

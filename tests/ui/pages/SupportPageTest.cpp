@@ -23,9 +23,11 @@ struct CountedFetches final : FirmwareFetches {
 struct RecordingHost final : SupportPageHost {
   void ShowHint(int hint) override { hints.push_back(hint); }
   void RestoreDefaults() override { ++restored; }
+  void ProfileImported() override { ++imported; }
   void OpenWebSite(std::string_view url) override { opened.emplace_back(url); }
   std::vector<int> hints;
   int restored = 0;
+  int imported = 0;
   std::vector<std::string> opened;
 };
 
@@ -79,6 +81,7 @@ TEST_F(SupportPageView, ButtonsSitOnTheirRectanglesAndReachTheModel) {
   const std::string file = (temp / "p.cfg").string();
   EXPECT_EQ(messages.Texts(),
             (std::vector<std::string>{file + " export success!", file + " import success!"}));
+  EXPECT_EQ(host.imported, 1);
   QTest::mouseClick(page.Button(Control::kWebSite), Qt::LeftButton);
   EXPECT_EQ(host.opened.size(), 1u);
   QTest::mouseClick(page.Button(Control::kRestoreDefaults), Qt::LeftButton);

@@ -42,7 +42,7 @@ class SkinListBoxTest : public ::testing::Test {
   SkinListBox list_{N63K_PROGRAM_DIR};
 };
 
-TEST_F(SkinListBoxTest, RenameInPlaceCommitsOnEnterAndFocusLossButNotOnEscape) {
+TEST_F(SkinListBoxTest, RenameInPlaceCommitsOnEnterFocusLossAndFinishButNotOnEscape) {
   QSignalSpy renamed(&list_, &SkinListBox::renamed);
   StartRename(1);
   QLineEdit* editor = Editor();
@@ -72,6 +72,16 @@ TEST_F(SkinListBoxTest, RenameInPlaceCommitsOnEnterAndFocusLossButNotOnEscape) {
   QCoreApplication::processEvents();
   EXPECT_EQ(renamed.count(), 3) << "losing the focus commits";
   EXPECT_EQ(list_.item(0)->text(), "Spray");
+
+  StartRename(1);
+  QTest::keyClicks(Editor(), "Rapid");
+  list_.FinishEdit();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(renamed.count(), 4) << "the program finishing the edit commits";
+  EXPECT_EQ(list_.item(1)->text(), "Rapid");
+  EXPECT_EQ(Editor(), nullptr);
+  list_.FinishEdit();
+  EXPECT_EQ(renamed.count(), 4) << "without an editor nothing is told";
 }
 
 TEST_F(SkinListBoxTest, OnlyTheUsersSelectionIsReported) {
