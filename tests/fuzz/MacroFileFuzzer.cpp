@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <iterator>
 
 #include "core/base/Clock.h"
@@ -53,9 +54,12 @@ void CheckFileIsTable(const fuzz::MemoryFiles& files, const MacroStore& store,
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static MacroTable table;
+  // The file lives in memory; the store only looks whether it exists on disk.
+  static fuzz::ScratchFolder scratch("macro-file");
+  static const std::filesystem::path folder = scratch.Empty();
   fuzz::MemoryFiles files;
   VirtualClock clock;
-  MacroStore store("data", table, files, clock);
+  MacroStore store(folder, table, files, clock);
   const fuzz::Bytes bytes = fuzz::ToBytes(data, size);
   files.files[store.Path()] = bytes;
   Check(store.LoadMacroTable().ok());
