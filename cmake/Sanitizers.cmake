@@ -8,3 +8,10 @@ elseif(N63K_SANITIZE STREQUAL "thread")
 elseif(NOT N63K_SANITIZE STREQUAL "")
   message(FATAL_ERROR "N63K_SANITIZE must be empty, address or thread")
 endif()
+
+# The fuzz targets' build: every library gets libFuzzer's coverage
+# instrumentation, and only the targets link libFuzzer's main.
+option(N63K_FUZZ "Build the fuzz targets as libFuzzer programs (clang)" OFF)
+if(N63K_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

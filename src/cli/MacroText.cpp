@@ -170,6 +170,10 @@ class Reader {
   std::string ReadHeader(std::string_view value) {
     switch (expected_) {
       case kName: {
+        // A stored name ends at its first zero: what followed would be lost.
+        if (value.find('\0') != std::string_view::npos) {
+          return "the name must not hold a zero byte";
+        }
         const std::optional<std::string> name = Unescaped(value);
         if (!name) {
           return "a backslash in the name must come before \\, n, r or t";

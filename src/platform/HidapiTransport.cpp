@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/device/ProtocolValues.h"
 #include "core/device/ReportDescriptor.h"
 
 namespace n63k {
@@ -17,8 +18,6 @@ namespace {
 
 constexpr unsigned short kVendorId = 0x24AE;
 constexpr unsigned short kProductId = 0x4110;
-constexpr std::uint16_t kFeatureUsagePage = 0xFF01;
-constexpr std::uint16_t kFeatureUsage = 0x22;
 
 bool IsPermissionError(int error) {
   return error == EACCES || error == EPERM;

@@ -256,6 +256,7 @@ TEST_F(MacroTextTest, MalformedLinesAreRefusedWithTheirNumberAndNothingStored) {
       {"name m\ngroup 1\nloop 1\ndown A\nname n\n", 5, "expected down KEY"},
       {"name a\\qb\ngroup 1\nloop 1\ndown A\n", 1, "backslash in the name"},
       {"name a\\\ngroup 1\nloop 1\ndown A\n", 1, "backslash in the name"},
+      {std::string("name a\0b\ngroup 1\nloop 1\ndown A\n", 31), 1, "must not hold a zero byte"},
   };
   StoreTable({StoredMacro(0x15000042)});
   const auto before = test::ReadBytes(data / "Macro.cfg");

@@ -5,6 +5,11 @@
 
 namespace n63k {
 
+// The mouse's interface is the one whose report descriptor has a feature
+// value of this vendor usage; every command travels in its reports.
+inline constexpr std::uint16_t kFeatureUsagePage = 0xFF01;
+inline constexpr std::uint16_t kFeatureUsage = 0x22;
+
 // The first byte of every command report; the program and the simulated
 // mouse speak through this one list.
 enum class Command : std::uint8_t {
