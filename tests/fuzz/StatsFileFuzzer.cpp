@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::optional<fuzz::Bytes> saved = fuzz::FileBytes(file);
   Check(saved && saved->size() == kStatsFileSize);
   StatsRecord next;
-  Check(LoadStats(file, SystemFiles(), next, false).ok());
+  Check(LoadStats(file, SystemFiles(), next, nullptr).ok());
   Check(next == counted);
   // A damaged file was kept before the save replaced it.
   Check(bytes.size() == kStatsFileSize || fuzz::KeptSomewhere(folder, bytes));

@@ -12,10 +12,10 @@ constexpr std::uint8_t kBlockMark = 0x02;
 DpiTable BuildDpiTable(std::span<const std::int32_t> levels) {
   DpiTable table{};
   for (std::size_t i = 0; i < kDpiStageCount; ++i) {
-    const std::uint8_t code = i < levels.size() ? DpiStageCode(levels[i]) : kNoDpiStage;
+    const std::uint8_t code = i < levels.size() ? DpiStageCode(levels[i]) : kNoStageCode;
     table.block[i] = code;
     table.block[kDpiStageCount + 1 + i] = code;
-    if (code != kNoDpiStage) {
+    if (code != kNoStageCode) {
       ++table.stageCount;
     }
   }

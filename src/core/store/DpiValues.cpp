@@ -33,7 +33,7 @@ constexpr std::array<std::pair<std::int32_t, std::uint8_t>, 18> kStageCodes = {{
 std::uint8_t DpiStageCode(std::int32_t dpi) {
   const auto found = std::find_if(kStageCodes.begin(), kStageCodes.end(),
                                   [dpi](const auto& entry) { return entry.first == dpi; });
-  return found == kStageCodes.end() ? kNoDpiStage : found->second;
+  return found == kStageCodes.end() ? kNoStageCode : found->second;
 }
 
 }  // namespace n63k

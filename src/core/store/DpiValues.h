@@ -17,9 +17,9 @@ inline constexpr std::array<std::int32_t, 14> kDpiValues = {
 };
 
 // What a DPI level without a stage of its own is sent as.
-inline constexpr std::uint8_t kNoDpiStage = 0x80;
+inline constexpr std::uint8_t kNoStageCode = 0x80;
 
-// The code the mouse knows a DPI level by; kNoDpiStage for a value it has no
+// The code the mouse knows a DPI level by; kNoStageCode for a value it has no
 // stage for, 0 included.
 std::uint8_t DpiStageCode(std::int32_t dpi);
 

@@ -81,7 +81,7 @@ ProfileCheck CheckButtons(const ProfileRecord& record) {
 ProfileCheck CheckDpiStages(const ProfileRecord& record) {
   const auto* stages = std::begin(record.dpiLevels);
   if (std::none_of(stages, stages + kDpiStageCount,
-                   [](std::int32_t dpi) { return DpiStageCode(dpi) != kNoDpiStage; })) {
+                   [](std::int32_t dpi) { return DpiStageCode(dpi) != kNoStageCode; })) {
     return Defect(ProfileDefect::kNoDpiStage, -1, "no DPI stage the mouse has a code for");
   }
   return {};
