@@ -1,49 +1,18 @@
-#include <condition_variable>
 #include <filesystem>
 #include <memory>
-#include <mutex>
 #include <optional>
 
 #include "cli/Cli.h"
 #include "cli/CliDevice.h"
 #include "cli/Commands.h"
 #include "core/app/TellUser.h"
+#include "core/device/SyncOutcomeWaiter.h"
 #include "core/device/SyncWorker.h"
 #include "core/store/ProfileImport.h"
 #include "core/store/ProfileValidation.h"
 
 namespace n63k::cli {
 namespace {
-
-// Waits for the outcome of the one write the command asks for.
-class OutcomeWaiter final : public SyncListener {
- public:
-  void OnSyncProgress(int) override {}
-  void OnSyncDone() override { Finish(std::nullopt); }
-  void OnSyncFailed(SyncFailure failure) override { Finish(failure); }
-
-  // No value after success.
-  std::optional<SyncFailure> Wait() {
-    std::unique_lock lock(mutex_);
-    finished_.wait(lock, [this] { return done_; });
-    return failure_;
-  }
-
- private:
-  void Finish(std::optional<SyncFailure> failure) {
-    {
-      const std::lock_guard lock(mutex_);
-      failure_ = failure;
-      done_ = true;
-    }
-    finished_.notify_all();
-  }
-
-  std::mutex mutex_;
-  std::condition_variable finished_;
-  std::optional<SyncFailure> failure_;
-  bool done_ = false;
-};
 
 struct ApplyOptions {
   std::optional<int> profile;
@@ -93,7 +62,7 @@ int Apply(Context& context, const ApplyOptions& options) {
   if (!device.Open()) {
     return kExitFailure;
   }
-  OutcomeWaiter waiter;
+  SyncOutcomeWaiter waiter;
   std::optional<SyncFailure> failure;
   {
     SyncWorker worker(device.link(), device.pointer(), state.mouseWatchList(), waiter);

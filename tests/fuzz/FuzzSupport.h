@@ -5,14 +5,12 @@
 
 #include <unistd.h>
 
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
@@ -21,7 +19,6 @@
 #include "core/base/FileAccess.h"
 #include "core/base/UserMessages.h"
 #include "core/device/PointerSettings.h"
-#include "core/device/SyncWorker.h"
 
 namespace n63k::fuzz {
 
@@ -136,35 +133,6 @@ class SilentMessages final : public UserMessages {
 class IgnoredPointer final : public PointerSettings {
  public:
   void Apply(const PointerValues&) override {}
-};
-
-// One write of the worker, waited for: no value after success.
-class WriteOutcome final : public SyncListener {
- public:
-  void OnSyncProgress(int) override {}
-  void OnSyncDone() override { Finish(std::nullopt); }
-  void OnSyncFailed(SyncFailure failure) override { Finish(failure); }
-
-  std::optional<SyncFailure> Wait() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return done_; });
-    return failure_;
-  }
-
- private:
-  void Finish(std::optional<SyncFailure> failure) {
-    {
-      const std::lock_guard lock(mutex_);
-      failure_ = failure;
-      done_ = true;
-    }
-    changed_.notify_all();
-  }
-
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::optional<SyncFailure> failure_;
-  bool done_ = false;
 };
 
 }  // namespace n63k::fuzz

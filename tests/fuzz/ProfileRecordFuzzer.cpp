@@ -14,6 +14,7 @@
 #include "core/buttons/KeyCharacters.h"
 #include "core/device/DeviceLink.h"
 #include "core/device/SimulatedMouse.h"
+#include "core/device/SyncOutcomeWaiter.h"
 #include "core/macro/MacroEncoder.h"
 #include "core/pages/ButtonPageModel.h"
 #include "core/pages/FunctionAssignment.h"
@@ -89,7 +90,7 @@ void WriteToMouse(const ProfileRecord& record) {
   DeviceLink link(mouse, clock);
   fuzz::IgnoredPointer pointer;
   MouseWatchList watchList;
-  fuzz::WriteOutcome outcome;
+  SyncOutcomeWaiter outcome;
   const ProfileSnapshot snapshot = TakeSnapshot(record, macroIds, macros);
   Check(snapshot.missingMacros.empty());
   {
