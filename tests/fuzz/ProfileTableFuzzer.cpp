@@ -94,7 +94,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::optional<Bytes> saved = fuzz::FileBytes(table.TablePath());
   Check(saved && saved->size() == sizeof(ProfileTableEntries));
 
-  // The next start-up finds what was saved.
+  // The next start-up finds what was saved, unless a switch made an entry
+  // without the valid mark current: start-up skips such an entry.
+  if (table.Entries()[static_cast<std::size_t>(table.CurrentIndex())].entryMagic != kEntryMagic) {
+    return 0;
+  }
   ProfileFiles nextProfiles(dataFolder, localisation, SystemFiles());
   ButtonMacroIds nextMacroIds{};
   ProfileTable next(dataFolder, nextProfiles, nextMacroIds, SystemFiles());
